@@ -1,0 +1,422 @@
+#include "data/UDm.h"
+
+#include <atomic>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include "data/Cp1250.h"
+#include "data/UInregistrari.h"
+#include "data/UProfilDiploma.h"
+#include "shell/Exceptie.h"
+#include "shell/Mesaje.h"
+
+TDM *DM = nullptr;
+
+namespace {
+
+QString TextEroare(const QSqlError &e)
+{
+    QString text = e.databaseText().trimmed();
+    if (text.isEmpty())
+        text = e.driverText().trimmed();
+    return text;
+}
+
+// Statements that change the schema; prepared statements must not outlive them.
+bool EsteDDL(const QString &sql)
+{
+    static const QRegularExpression ddl(
+        QStringLiteral("^\\s*(CREATE|ALTER|DROP|RECREATE|SET\\s+GENERATOR|DECLARE|COMMENT|GRANT|REVOKE)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return ddl.match(sql).hasMatch();
+}
+
+// Names of the ":NUME" parameters, outside quoted texts and names.
+QStringList NumeParametri(const QString &sql)
+{
+    QStringList nume;
+    QChar ghilimea;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!ghilimea.isNull()) {
+            if (c == ghilimea)
+                ghilimea = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            ghilimea = c;
+            continue;
+        }
+        if (c != QLatin1Char(':'))
+            continue;
+        qsizetype j = i + 1;
+        while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
+            ++j;
+        if (j > i + 1) {
+            const QString n = sql.mid(i + 1, j - i - 1).toUpper();
+            if (!nume.contains(n))
+                nume.append(n);
+        }
+        i = j - 1;
+    }
+    return nume;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+void TTranzactie::StartTransaction()
+{
+    if (m_activa)
+        throw Exceptie(QStringLiteral("Tranzactia este deja activa."));
+    m_dm.InchideInterogarile();
+    m_dm.UitaPregatirile();
+    if (!m_dm.Db.transaction())
+        throw Exceptie(QStringLiteral("Nu pot incepe tranzactia:\r\n") + TextEroare(m_dm.Db.lastError()));
+    m_activa = true;
+}
+
+void TTranzactie::Commit()
+{
+    if (!m_activa)
+        throw Exceptie(QStringLiteral("Tranzactia nu este activa."));
+    m_dm.InchideInterogarile();
+    m_dm.UitaPregatirile();
+    if (!m_dm.Db.commit()) {
+        const QString eroare = TextEroare(m_dm.Db.lastError());
+        throw Exceptie(QStringLiteral("Nu pot salva modificarile in baza de date:\r\n") + eroare);
+    }
+    m_activa = false;
+}
+
+void TTranzactie::Rollback()
+{
+    if (!m_activa)
+        throw Exceptie(QStringLiteral("Tranzactia nu este activa."));
+    m_dm.InchideInterogarile();
+    m_dm.UitaPregatirile();
+    m_activa = false;
+    if (!m_dm.Db.rollback())
+        throw Exceptie(QStringLiteral("Nu pot anula tranzactia:\r\n") + TextEroare(m_dm.Db.lastError()));
+}
+
+// ---------------------------------------------------------------------------
+
+TQuery::TQuery(TDM &dm, QString nume) : m_dm(dm), m_nume(std::move(nume))
+{
+}
+
+void TQuery::SetSQL(const QString &sql)
+{
+    Close();
+    m_sql = sql;
+    m_parametri = NumeParametri(sql);
+    m_valori.clear();
+}
+
+void TQuery::ParamByName(const QString &nume, const QVariant &valoare)
+{
+    const QString cheie = nume.toUpper();
+    if (!m_parametri.contains(cheie))
+        throw Exceptie(QStringLiteral("%1: parametrul \"%2\" nu exista.").arg(m_nume, nume));
+    if (valoare.typeId() == QMetaType::QString)
+        m_valori.insert(cheie, Cp1250::PentruStocare(valoare.toString()));
+    else
+        m_valori.insert(cheie, valoare);
+}
+
+QSqlQuery &TQuery::Pregateste()
+{
+    if (!m_dm.Conectat())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    // Qt's Firebird statements keep the transaction they were first run in,
+    // so a prepared statement is reused only inside the same transaction.
+    const bool refolosit = m_dm.Tr.InTransaction();
+    std::shared_ptr<QSqlQuery> q = refolosit ? m_pregatite.value(m_sql) : nullptr;
+    if (!q) {
+        q = std::make_shared<QSqlQuery>(m_dm.Db);
+        q->setForwardOnly(true);
+        if (!q->prepare(m_sql))
+            Esec(*q, QStringLiteral("pregatirea"));
+        if (refolosit)
+            m_pregatite.insert(m_sql, q);
+    }
+    m_curent = q;
+    return *q;
+}
+
+void TQuery::Leaga(QSqlQuery &q) const
+{
+    for (const QString &nume : m_parametri) {
+        const QVariant v = m_valori.value(nume);
+        q.bindValue(QLatin1Char(':') + nume, v);
+    }
+}
+
+void TQuery::Open()
+{
+    Close();
+    QSqlQuery &q = Pregateste();
+    Leaga(q);
+    if (!q.exec())
+        Esec(q, QStringLiteral("deschiderea"));
+    m_activa = true;
+    m_eof = !q.next();
+    if (m_eof && q.lastError().isValid())
+        Esec(q, QStringLiteral("citirea"));
+}
+
+void TQuery::ExecSQL()
+{
+    Close();
+    m_randuriAfectate = 0;
+    if (EsteDDL(m_sql)) {
+        // Schema changes fail while statements on the same objects are prepared.
+        m_dm.InchideInterogarile();
+        m_dm.UitaPregatirile();
+        QSqlQuery q(m_dm.Db);
+        if (!q.exec(m_sql))
+            Esec(q, QStringLiteral("executia"));
+        return;
+    }
+    QSqlQuery &q = Pregateste();
+    Leaga(q);
+    if (!q.exec())
+        Esec(q, QStringLiteral("executia"));
+    m_randuriAfectate = q.numRowsAffected();
+    q.finish();
+}
+
+void TQuery::Close()
+{
+    if (m_curent)
+        m_curent->finish();
+    m_curent.reset();
+    m_activa = false;
+    m_eof = true;
+}
+
+void TQuery::Next()
+{
+    if (!m_activa || !m_curent)
+        throw Exceptie(QStringLiteral("%1: interogarea nu este deschisa.").arg(m_nume));
+    if (m_eof)
+        return;
+    m_eof = !m_curent->next();
+    if (m_eof && m_curent->lastError().isValid())
+        Esec(*m_curent, QStringLiteral("citirea"));
+}
+
+QVariant TQuery::FieldByName(const QString &nume) const
+{
+    if (!m_activa || !m_curent)
+        throw Exceptie(QStringLiteral("%1: interogarea nu este deschisa.").arg(m_nume));
+    const int index = m_curent->record().indexOf(nume);
+    if (index < 0)
+        throw Exceptie(QStringLiteral("%1: campul \"%2\" nu exista.").arg(m_nume, nume));
+    if (m_eof)
+        return QVariant();
+    return m_curent->value(index);
+}
+
+int TQuery::AsInteger(const QString &nume) const
+{
+    const QVariant v = FieldByName(nume);
+    if (v.isNull())
+        return 0;
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    if (!ok)
+        throw Exceptie(QStringLiteral("\"%1\" nu este un numar intreg.").arg(v.toString()));
+    return n;
+}
+
+void TQuery::UitaPregatirile()
+{
+    Close();
+    m_pregatite.clear();
+}
+
+void TQuery::Esec(const QSqlQuery &q, const QString &ce) const
+{
+    throw Exceptie(QStringLiteral("Eroare la %1 comenzii SQL (%2):\r\n%3\r\n\r\n%4")
+                       .arg(ce, m_nume, TextEroare(q.lastError()), m_sql.trimmed()));
+}
+
+// ---------------------------------------------------------------------------
+
+TDM::TDM(TOptiuniDm optiuni)
+    : Tr(*this), Q1(*this, QStringLiteral("Q1")), Q2(*this, QStringLiteral("Q2")),
+      Q3(*this, QStringLiteral("Q3")), Q4(*this, QStringLiteral("Q4")),
+      Q5(*this, QStringLiteral("Q5")), Q6(*this, QStringLiteral("Q6")), m_optiuni(std::move(optiuni))
+{
+    static std::atomic<int> numar{0};
+    m_numeConexiune = QStringLiteral("DM%1").arg(++numar);
+    try {
+        DataModuleCreate();
+    } catch (const Exceptie &e) {
+        // The rest of the start goes on; what needs the database reports its own errors.
+        if (Tr.InTransaction())
+            try {
+                Tr.Rollback();
+            } catch (const Exceptie &) {
+            }
+        Mesaje().Eroare(e.Mesaj());
+    }
+}
+
+TDM::~TDM()
+{
+    InchideInterogarile();
+    UitaPregatirile();
+    if (Db.isValid()) {
+        if (Tr.InTransaction())
+            Db.rollback();
+        Db.close();
+    }
+    Db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_numeConexiune);
+    if (DM == this)
+        DM = nullptr;
+}
+
+bool TDM::Conectat() const
+{
+    return Db.isValid() && Db.isOpen();
+}
+
+void TDM::InchideInterogarile()
+{
+    for (TQuery *q : {&Q1, &Q2, &Q3, &Q4, &Q5, &Q6})
+        q->Close();
+}
+
+void TDM::UitaPregatirile()
+{
+    for (TQuery *q : {&Q1, &Q2, &Q3, &Q4, &Q5, &Q6})
+        q->UitaPregatirile();
+}
+
+void TDM::DataModuleCreate()
+{
+    // 1. Start routine: temporary folder, code page check, splash.
+    if (m_optiuni.pornire)
+        m_optiuni.pornire();
+
+    // 2-3. The registered profile names the database.
+    const TClasaListaProfilDiploma *profil =
+        m_optiuni.inregistrari ? m_optiuni.inregistrari->Profil() : nullptr;
+    if (!profil)
+        throw Exceptie(QStringLiteral("NU ai definit profilul diplomei"));
+    const QString numeBaza = profil->NumeBazaDeDate();
+
+    // 4. The folder "DB" among the program's data.
+    const QString dosar = m_optiuni.locatii.CaleDate(QStringLiteral("DB"));
+    if (!QDir().mkpath(dosar))
+        throw Exceptie(QStringLiteral("Nu pot crea dosarul bazei de date:\r\n") + QDir::toNativeSeparators(dosar));
+    m_caleBaza = dosar + QLatin1Char('/') + numeBaza + QStringLiteral(".FDB");
+
+    // 5. A missing database is made from the empty template.
+    if (!QFileInfo::exists(m_caleBaza)) {
+        const QString sablon = m_optiuni.locatii.CaleProgram(QStringLiteral("BLANK.FDB"));
+        if (!QFileInfo::exists(sablon)) {
+            Mesaje().Avertizare(
+                QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" pentru "
+                               "initializare.\r\nDB Curent:")
+                + QDir::toNativeSeparators(m_caleBaza) + QStringLiteral("\r\nDB Blank:")
+                + QDir::toNativeSeparators(sablon));
+            throw IesireProgram(1);
+        }
+        // A failed copy shows itself when the file is opened.
+        if (QFile::copy(sablon, m_caleBaza))
+            QFile::setPermissions(m_caleBaza, QFile::permissions(m_caleBaza) | QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // 6. Open the connection.
+    PregatesteDosarBlocariFirebird();
+    Db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
+    if (!Db.isValid())
+        throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+    Db.setDatabaseName(m_caleBaza);
+    Db.setUserName(QStringLiteral("sysdba"));
+    Db.setPassword(QStringLiteral("plivremox"));
+    if (!Db.open())
+        throw Exceptie(QStringLiteral("Nu pot deschide baza de date\r\n%1\r\n\r\n%2")
+                           .arg(QDir::toNativeSeparators(m_caleBaza), TextEroare(Db.lastError())));
+
+    // 7. Tr and Q1..Q6 are members, reachable through DM from here on.
+    // 8. Schema upgrade.
+    ActualizeazaSchema();
+    // 9-12. The profile's tables, the entity tables, the data types and the profile.
+    SincronizeazaTabele();
+    CreeazaSchemaEntitati();
+    SincronizeazaTipuriDeDate();
+    SincronizeazaProfil();
+    m_pregatit = true;
+}
+
+int TDM::CitesteVersiune()
+{
+    Tr.StartTransaction();
+    try {
+        Q1.SetSQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+        Q1.Open();
+        if (Q1.Eof())
+            throw Exceptie(QStringLiteral("Tabela CONFID_DB nu contine versiunea bazei de date."));
+        const int versiune = Q1.AsInteger(QStringLiteral("VERSIUNE"));
+        Q1.Close();
+        Tr.Rollback();
+        return versiune;
+    } catch (...) {
+        if (Tr.InTransaction())
+            Tr.Rollback();
+        throw;
+    }
+}
+
+void TDM::ActualizeazaSchema()
+{
+    const int versiune = CitesteVersiune();
+    const auto pas = [this](const QString &ddl, const QString &actualizare) {
+        Tr.StartTransaction();
+        try {
+            Q1.SetSQL(ddl);
+            Q1.ExecSQL();
+            Q1.SetSQL(actualizare);
+            Q1.ExecSQL();
+            Tr.Commit();
+        } catch (...) {
+            if (Tr.InTransaction())
+                Tr.Rollback();
+            throw;
+        }
+    };
+    if (versiune < 2)
+        pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
+            QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
+    if (versiune < 3)
+        pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"),
+            QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
+}
+
+void TDM::SincronizeazaTabele()
+{
+}
+
+void TDM::CreeazaSchemaEntitati()
+{
+}
+
+void TDM::SincronizeazaTipuriDeDate()
+{
+}
+
+void TDM::SincronizeazaProfil()
+{
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "data/UCai.h"
+
+class TDM;
+class TInregistrari;
+
+// The program's one transaction on its one connection. Every routine that
+// touches the database starts it and ends it (commit or roll back) before
+// control returns to the user.
+class TTranzactie
+{
+public:
+    explicit TTranzactie(TDM &dm) : m_dm(dm) {}
+    TTranzactie(const TTranzactie &) = delete;
+    TTranzactie &operator=(const TTranzactie &) = delete;
+
+    void StartTransaction();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return m_activa; }
+
+private:
+    TDM &m_dm;
+    bool m_activa = false;
+};
+
+// A shared SQL statement object: set its text, bind its named parameters
+// (":NUME"), then open it and walk its rows or execute it. Within one
+// transaction every text it has run stays prepared and is reused.
+class TQuery
+{
+public:
+    TQuery(TDM &dm, QString nume);
+    TQuery(const TQuery &) = delete;
+    TQuery &operator=(const TQuery &) = delete;
+
+    const QString &Name() const { return m_nume; }
+
+    void SetSQL(const QString &sql);
+    const QString &SQL() const { return m_sql; }
+    // Text values are stored as the database's code page can hold them
+    // (Cp1250::PentruStocare); a null text is written as an empty text.
+    void ParamByName(const QString &nume, const QVariant &valoare);
+
+    void Open();
+    void ExecSQL();
+    void Close();
+    bool Active() const { return m_activa; }
+
+    bool Eof() const { return m_eof; }
+    void Next();
+    QVariant FieldByName(const QString &nume) const;
+    QString AsString(const QString &nume) const { return FieldByName(nume).toString(); }
+    int AsInteger(const QString &nume) const;
+    // Rows changed by the last ExecSQL.
+    int RowsAffected() const { return m_randuriAfectate; }
+
+private:
+    friend class TDM;
+    QSqlQuery &Pregateste();
+    void Leaga(QSqlQuery &q) const;
+    void UitaPregatirile();
+    [[noreturn]] void Esec(const QSqlQuery &q, const QString &ce) const;
+
+    TDM &m_dm;
+    QString m_nume;
+    QString m_sql;
+    QStringList m_parametri;
+    QHash<QString, QVariant> m_valori;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_pregatite;
+    std::shared_ptr<QSqlQuery> m_curent;
+    bool m_activa = false;
+    bool m_eof = true;
+    int m_randuriAfectate = 0;
+};
+
+// What the data module needs to know from the program that creates it.
+struct TOptiuniDm
+{
+    TLocatii locatii;
+    const TInregistrari *inregistrari = nullptr;
+    // The start routine (temporary folder, code page check, splash).
+    std::function<void()> pornire;
+};
+
+// The data module: the only connection, transaction and shared statements of
+// the program. Creating it brings the database file up (see DataModuleCreate).
+class TDM
+{
+public:
+    explicit TDM(TOptiuniDm optiuni);
+    ~TDM();
+    TDM(const TDM &) = delete;
+    TDM &operator=(const TDM &) = delete;
+
+    TTranzactie Tr;
+    TQuery Q1, Q2, Q3, Q4, Q5, Q6;
+
+    bool Conectat() const;
+    // Whether the start-up work on the database all succeeded.
+    bool Pregatit() const { return m_pregatit; }
+    const QString &CaleBazaDeDate() const { return m_caleBaza; }
+    const TLocatii &Locatii() const { return m_optiuni.locatii; }
+
+    // The schema version stored in CONFID_DB.
+    int CitesteVersiune();
+
+    // Writing the entity table list, the entity tables' own schema, the data
+    // types and the form profile into the database; run at every start.
+    void SincronizeazaTabele();
+    void CreeazaSchemaEntitati();
+    void SincronizeazaTipuriDeDate();
+    void SincronizeazaProfil();
+
+private:
+    friend class TTranzactie;
+    friend class TQuery;
+
+    void DataModuleCreate();
+    void ActualizeazaSchema();
+    void InchideInterogarile();
+    void UitaPregatirile();
+
+    TOptiuniDm m_optiuni;
+    QString m_numeConexiune;
+    QString m_caleBaza;
+    QSqlDatabase Db;
+    bool m_pregatit = false;
+};
+
+// The program's data module, created first at start.
+extern TDM *DM;

@@ -1,0 +1,10 @@
+list(APPEND CERT_CORE_SOURCES
+    data/Cp1250.cpp
+    data/UCai.cpp
+    data/UDm.cpp
+    data/UInregistrari.cpp
+    data/UProfilCertificatAcordare.cpp
+    data/UProfilDiploma.cpp
+    data/UTabele.cpp
+    data/UTabeleCertificatAcordare.cpp
+)

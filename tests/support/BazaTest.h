@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include "data/UCai.h"
+#include "data/UDm.h"
+#include "data/UInregistrari.h"
+#include "support/MesajeTest.h"
+
+// A program folder holding a fresh copy of the empty template and a data
+// folder, both in a temporary folder of the test's own, and the certificate's
+// registrations.
+class TBazaTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A data module on these folders, as the program creates it at start.
+    std::unique_ptr<TDM> Porneste();
+    // Same, keeping the first data module closed before.
+    void Reporneste();
+
+    QString CaleSablon() const;
+    QString CaleBaza() const;
+    // One value of a one-row query run in its own transaction.
+    QVariant Valoare(TDM &dm, const QString &sql);
+
+    QTemporaryDir m_dosar;
+    TLocatii m_locatii{QString(), QString()};
+    TInregistrari m_inregistrari;
+    std::unique_ptr<TDM> m_dm;
+};

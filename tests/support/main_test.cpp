@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "support/MesajeTest.h"
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing a test does may reach the user's own files or settings.
+    QStandardPaths::setTestModeEnabled(true);
+    qunsetenv("CERTIFICAT_ACORDARE_DATE");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    InstaleazaMesaje(&MesajeTest());
+    const int rezultat = RUN_ALL_TESTS();
+    InstaleazaMesaje(nullptr);
+    return rezultat;
+}
