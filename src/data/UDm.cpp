@@ -166,6 +166,7 @@ void TQuery::Open()
     Leaga(q);
     if (!q.exec())
         Esec(q, QStringLiteral("deschiderea"));
+    m_coloane = q.record();
     m_activa = true;
     m_eof = !q.next();
     if (m_eof && q.lastError().isValid())
@@ -176,12 +177,16 @@ void TQuery::ExecSQL()
 {
     Close();
     m_randuriAfectate = 0;
+    m_dm.NumaraComanda(m_sql);
     if (EsteDDL(m_sql)) {
         // Schema changes fail while statements on the same objects are prepared.
         m_dm.InchideInterogarile();
         m_dm.UitaPregatirile();
         QSqlQuery q(m_dm.Db);
-        if (!q.exec(m_sql))
+        QString ddl = m_sql.trimmed();
+        while (ddl.endsWith(QLatin1Char(';')))
+            ddl.chop(1);
+        if (!q.exec(ddl))
             Esec(q, QStringLiteral("executia"));
         return;
     }
@@ -217,7 +222,7 @@ QVariant TQuery::FieldByName(const QString &nume) const
 {
     if (!m_activa || !m_curent)
         throw Exceptie(QStringLiteral("%1: interogarea nu este deschisa.").arg(m_nume));
-    const int index = m_curent->record().indexOf(nume);
+    const int index = m_coloane.indexOf(nume);
     if (index < 0)
         throw Exceptie(QStringLiteral("%1: campul \"%2\" nu exista.").arg(m_nume, nume));
     if (m_eof)
@@ -384,18 +389,12 @@ void TDM::ActualizeazaSchema()
 {
     const int versiune = CitesteVersiune();
     const auto pas = [this](const QString &ddl, const QString &actualizare) {
-        Tr.StartTransaction();
-        try {
+        InTranzactie([&] {
             Q1.SetSQL(ddl);
             Q1.ExecSQL();
             Q1.SetSQL(actualizare);
             Q1.ExecSQL();
-            Tr.Commit();
-        } catch (...) {
-            if (Tr.InTransaction())
-                Tr.Rollback();
-            throw;
-        }
+        });
     };
     if (versiune < 2)
         pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
@@ -405,18 +404,32 @@ void TDM::ActualizeazaSchema()
             QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
 }
 
-void TDM::SincronizeazaTabele()
+void TDM::NumaraComanda(const QString &sql)
 {
+    const QString inceput = sql.trimmed().section(QRegularExpression(QStringLiteral("\\s+")), 0, 0).toUpper();
+    if (inceput == QLatin1String("INSERT"))
+        ++m_contor.inserari;
+    else if (inceput == QLatin1String("UPDATE"))
+        ++m_contor.actualizari;
+    else if (inceput == QLatin1String("DELETE"))
+        ++m_contor.stergeri;
+    else if (EsteDDL(sql))
+        ++m_contor.ddl;
 }
 
-void TDM::CreeazaSchemaEntitati()
+void TDM::InTranzactie(const std::function<void()> &fn)
 {
-}
-
-void TDM::SincronizeazaTipuriDeDate()
-{
-}
-
-void TDM::SincronizeazaProfil()
-{
+    Tr.StartTransaction();
+    try {
+        fn();
+        Tr.Commit();
+    } catch (...) {
+        if (Tr.InTransaction()) {
+            try {
+                Tr.Rollback();
+            } catch (const Exceptie &) {
+            }
+        }
+        throw;
+    }
 }

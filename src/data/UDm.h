@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -80,6 +81,7 @@ private:
     QHash<QString, QVariant> m_valori;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_pregatite;
     std::shared_ptr<QSqlQuery> m_curent;
+    QSqlRecord m_coloane;
     bool m_activa = false;
     bool m_eof = true;
     int m_randuriAfectate = 0;
@@ -92,6 +94,23 @@ struct TOptiuniDm
     const TInregistrari *inregistrari = nullptr;
     // The start routine (temporary folder, code page check, splash).
     std::function<void()> pornire;
+};
+
+// A field reference "FORMULAR.PAGINA.CAMP" split into its three codes.
+struct TReferintaCamp
+{
+    QString CodFormular;
+    QString CodPagina;
+    QString CodCamp;
+};
+
+// How many statements of each kind the data module has executed.
+struct TContorComenzi
+{
+    int ddl = 0;
+    int inserari = 0;
+    int actualizari = 0;
+    int stergeri = 0;
 };
 
 // The data module: the only connection, transaction and shared statements of
@@ -115,6 +134,20 @@ public:
 
     // The schema version stored in CONFID_DB.
     int CitesteVersiune();
+    const TContorComenzi &Contor() const { return m_contor; }
+
+    // Field references and values.
+    static TReferintaCamp ParseCamp(const QString &referinta);
+    static QString SeparaCuvinte(const QString &cod);
+    // The candidate's value of a field, honouring the field's sharing and
+    // its entity table. Starts (and then rolls back) Tr only when it is not
+    // active; uses Q1, Q2 and Q3.
+    QString ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp,
+                        int idElev);
+    static QString FormateazaValoare(const QString &tipDeDate, const QString &text, qint64 numar);
+    // The expression with every "{FORMULAR.PAGINA.CAMP}" replaced by its
+    // value for the record; Tr must be active.
+    QString ParseExp(const QString &expresie, int id);
 
     // Writing the entity table list, the entity tables' own schema, the data
     // types and the form profile into the database; run at every start.
@@ -131,12 +164,18 @@ private:
     void ActualizeazaSchema();
     void InchideInterogarile();
     void UitaPregatirile();
+    void NumaraComanda(const QString &sql);
+    QString ValoareProprie(const QString &codFormular, const QString &codPagina, const QString &codCamp,
+                           int idElev);
+    // Runs fn in a transaction of its own: commit on success, roll back on failure.
+    void InTranzactie(const std::function<void()> &fn);
 
     TOptiuniDm m_optiuni;
     QString m_numeConexiune;
     QString m_caleBaza;
     QSqlDatabase Db;
     bool m_pregatit = false;
+    TContorComenzi m_contor;
 };
 
 // The program's data module, created first at start.

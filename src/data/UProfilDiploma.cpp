@@ -38,3 +38,34 @@ QString TClasaListaProfilDiploma::ListaCampuriGeneric() const
                                   "\"{FORMULAR.PAG.CAMP} {FORMULAR.PAG.CAMP}\"")
                        .arg(NumeClasa()));
 }
+
+TEtichetaEditor ParseazaEticheta(const QString &etichetaEditor)
+{
+    enum class Mod { Eticheta, Grup, Sectiune };
+    TEtichetaEditor parti;
+    Mod mod = Mod::Eticheta;
+    for (const QChar c : etichetaEditor) {
+        switch (mod) {
+        case Mod::Eticheta:
+            if (c == QLatin1Char('['))
+                mod = Mod::Grup;
+            else if (c == QLatin1Char('{'))
+                mod = Mod::Sectiune;
+            else
+                parti.Eticheta += c;
+            break;
+        case Mod::Grup:
+            if (c == QLatin1Char(']'))
+                mod = Mod::Eticheta;
+            else
+                parti.Grup += c;
+            break;
+        case Mod::Sectiune:
+            if (c == QLatin1Char('}'))
+                return parti;
+            parti.Sectiune += c;
+            break;
+        }
+    }
+    return parti;
+}

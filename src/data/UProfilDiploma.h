@@ -43,6 +43,17 @@ private:
     std::vector<TLinieProfilDiploma> m_linii;
 };
 
+// The parts of an editor label such as "[Candidat]Abreviere{cotor}": the
+// group (inside square brackets, several joined), the label (outside any
+// bracket) and the section (inside braces; a closing brace ends the reading).
+struct TEtichetaEditor
+{
+    QString Grup;
+    QString Eticheta;
+    QString Sectiune;
+};
+TEtichetaEditor ParseazaEticheta(const QString &etichetaEditor);
+
 // The class of a profile list: its class-level answers and its constructor.
 class TClasaListaProfilDiploma
 {

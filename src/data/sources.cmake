@@ -2,6 +2,8 @@ list(APPEND CERT_CORE_SOURCES
     data/Cp1250.cpp
     data/UCai.cpp
     data/UDm.cpp
+    data/UDmSincronizare.cpp
+    data/UDmValori.cpp
     data/UInregistrari.cpp
     data/UProfilCertificatAcordare.cpp
     data/UProfilDiploma.cpp

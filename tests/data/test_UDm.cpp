@@ -22,27 +22,6 @@ QByteArray Amprenta(const QString &fisier)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// Runs statements on a database file through a connection of the test's own,
-// outside the data module.
-void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
-{
-    PregatesteDosarBlocariFirebird();
-    const QString nume = QStringLiteral("direct");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
-        db.setDatabaseName(fisier);
-        db.setUserName(QStringLiteral("sysdba"));
-        db.setPassword(QStringLiteral("plivremox"));
-        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
-        for (const QString &comanda : comenzi) {
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(comanda)) << comanda.toStdString() << ": " << q.lastError().text().toStdString();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nume);
-}
-
 } // namespace
 
 class Baza : public TBazaTest

@@ -3,7 +3,30 @@
 #include <QDir>
 #include <QFile>
 
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
 #include "data/UTabeleCertificatAcordare.h"
+
+void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
+{
+    PregatesteDosarBlocariFirebird();
+    const QString nume = QStringLiteral("direct");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
+        db.setDatabaseName(fisier);
+        db.setUserName(QStringLiteral("sysdba"));
+        db.setPassword(QStringLiteral("plivremox"));
+        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
+        for (const QString &comanda : comenzi) {
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(comanda)) << comanda.toStdString() << ": " << q.lastError().text().toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nume);
+}
 
 void TBazaTest::SetUp()
 {
@@ -53,4 +76,21 @@ QVariant TBazaTest::Valoare(TDM &dm, const QString &sql)
     dm.Q6.Close();
     dm.Tr.Rollback();
     return v;
+}
+
+void TBazaTest::Executa(TDM &dm, const QStringList &comenzi)
+{
+    dm.Tr.StartTransaction();
+    for (const QString &c : comenzi) {
+        dm.Q6.SetSQL(c);
+        dm.Q6.ExecSQL();
+    }
+    dm.Tr.Commit();
+}
+
+void TBazaTest::CopiazaSablonulInBaza()
+{
+    ASSERT_TRUE(QDir().mkpath(m_locatii.CaleDate(QStringLiteral("DB"))));
+    ASSERT_TRUE(QFile::copy(CaleSablon(), CaleBaza()));
+    QFile::setPermissions(CaleBaza(), QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "data/UCai.h"
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "support/MesajeTest.h"
+
+// Runs statements on a database file through a connection of the test's own,
+// outside any data module.
+void ExecutaDirect(const QString &fisier, const QStringList &comenzi);
 
 // A program folder holding a fresh copy of the empty template and a data
 // folder, both in a temporary folder of the test's own, and the certificate's
@@ -30,6 +35,10 @@ protected:
     QString CaleBaza() const;
     // One value of a one-row query run in its own transaction.
     QVariant Valoare(TDM &dm, const QString &sql);
+    // Runs statements through the data module in one transaction.
+    void Executa(TDM &dm, const QStringList &comenzi);
+    // The database file copied from the template, not yet opened by the program.
+    void CopiazaSablonulInBaza();
 
     QTemporaryDir m_dosar;
     TLocatii m_locatii{QString(), QString()};

@@ -1,0 +1,194 @@
+// Field references and the value lookup that honours sharing and entity tables.
+#include "data/UDm.h"
+
+#include <cmath>
+#include <limits>
+
+#include "shell/Exceptie.h"
+
+namespace {
+
+const QString kSqlProfil = QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                                          "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)");
+const QString kSqlValoareElev = QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                                               "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID)");
+
+void LegaCoduri(TQuery &q, const QString &formular, const QString &pagina, const QString &camp)
+{
+    q.ParamByName(QStringLiteral("COD_FORMULAR"), formular);
+    q.ParamByName(QStringLiteral("COD_PAGINA"), pagina);
+    q.ParamByName(QStringLiteral("COD_CAMP"), camp);
+}
+
+// Trims spaces and control characters at both ends.
+QString FaraSpatii(const QString &text)
+{
+    qsizetype inceput = 0;
+    qsizetype sfarsit = text.size();
+    while (inceput < sfarsit && text.at(inceput).unicode() <= ' ')
+        ++inceput;
+    while (sfarsit > inceput && text.at(sfarsit - 1).unicode() <= ' ')
+        --sfarsit;
+    return text.mid(inceput, sfarsit - inceput);
+}
+
+qint64 CaIntreg64(const QVariant &v)
+{
+    const double d = v.toDouble();
+    if (!std::isfinite(d))
+        return 0;
+    if (d >= 9.2e18)
+        return std::numeric_limits<qint64>::max();
+    if (d <= -9.2e18)
+        return std::numeric_limits<qint64>::min();
+    return qint64(std::llround(d));
+}
+
+} // namespace
+
+TReferintaCamp TDM::ParseCamp(const QString &referinta)
+{
+    TReferintaCamp r;
+    int parte = 1;
+    for (const QChar c : referinta) {
+        if (c == QLatin1Char('.')) {
+            ++parte;
+            continue;
+        }
+        if (parte == 1)
+            r.CodFormular += c;
+        else if (parte == 2)
+            r.CodPagina += c;
+        else if (parte == 3)
+            r.CodCamp += c;
+    }
+    return r;
+}
+
+QString TDM::SeparaCuvinte(const QString &cod)
+{
+    QString rezultat;
+    rezultat.reserve(cod.size() * 2);
+    for (const QChar c : cod) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            rezultat += QLatin1Char(' ');
+        rezultat += c;
+    }
+    return rezultat;
+}
+
+QString TDM::FormateazaValoare(const QString &tipDeDate, const QString &text, qint64 numar)
+{
+    Q_UNUSED(tipDeDate);
+    Q_UNUSED(numar);
+    return text;
+}
+
+QString TDM::ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp, int idElev)
+{
+    const bool porneste = !Tr.InTransaction();
+    if (porneste)
+        Tr.StartTransaction();
+    QString rezultat;
+    try {
+        Q1.SetSQL(kSqlProfil);
+        LegaCoduri(Q1, codFormular, codPagina, codCamp);
+        Q1.Open();
+        if (!Q1.Eof()) {
+            const QString mod = Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
+            const QString similar = Q1.AsString(QStringLiteral("SIMILAR_CU"));
+            QString modMare;
+            for (const QChar c : mod)
+                modMare += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - 32) : c;
+            const bool partajat = modMare != QLatin1String("NU") && !modMare.isEmpty() && !FaraSpatii(similar).isEmpty();
+            if (!partajat) {
+                rezultat = ValoareProprie(codFormular, codPagina, codCamp, idElev);
+            } else {
+                if (mod == QLatin1String("OPTIONAL"))
+                    rezultat = ValoareProprie(codFormular, codPagina, codCamp, idElev);
+                if (rezultat.isEmpty() || mod == QLatin1String("DA")) {
+                    const TReferintaCamp r = ParseCamp(similar);
+                    Q1.Close();
+                    rezultat = ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, idElev);
+                }
+            }
+        }
+        Q1.Close();
+    } catch (...) {
+        Q1.Close();
+        Q2.Close();
+        Q3.Close();
+        if (porneste && Tr.InTransaction()) {
+            try {
+                Tr.Rollback();
+            } catch (const Exceptie &) {
+            }
+        }
+        throw;
+    }
+    if (porneste)
+        Tr.Rollback();
+    return rezultat;
+}
+
+// The field's own value; the profile row is open on Q1.
+QString TDM::ValoareProprie(const QString &codFormular, const QString &codPagina, const QString &codCamp,
+                            int idElev)
+{
+    const QString tabel = Q1.AsString(QStringLiteral("ASOCIAT_CU"));
+    Q2.SetSQL(kSqlValoareElev);
+    LegaCoduri(Q2, codFormular, codPagina, codCamp);
+    Q2.ParamByName(QStringLiteral("ID"), idElev);
+    Q2.Open();
+    TQuery *rand = &Q2;
+    if (tabel != QLatin1String("ELEVI")) {
+        // A field of another entity table: the candidate's row links to the record.
+        // Null when there is no row; an unknown column fails either way.
+        const QVariant legatura = Q2.FieldByName(QStringLiteral("IDF_") + tabel);
+        Q2.Close();
+        if (legatura.isNull())
+            return QString();
+        Q3.SetSQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                                 "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_")
+                  + tabel + QStringLiteral("=:ID)"));
+        LegaCoduri(Q3, codFormular, codPagina, codCamp);
+        Q3.ParamByName(QStringLiteral("ID"), legatura);
+        Q3.Open();
+        rand = &Q3;
+    }
+    QString valoare;
+    if (!rand->Eof()) {
+        const qint64 numar = CaIntreg64(rand->FieldByName(QStringLiteral("VALOARE_NUM")));
+        valoare = FormateazaValoare(Q1.AsString(QStringLiteral("TIP_DE_DATE")),
+                                    rand->AsString(QStringLiteral("VALOARE_TEXT")), numar);
+    }
+    Q3.Close();
+    Q2.Close();
+    return valoare;
+}
+
+QString TDM::ParseExp(const QString &expresie, int id)
+{
+    if (!Tr.InTransaction())
+        throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
+    QString rezultat;
+    QString referinta;
+    bool inauntru = false;
+    for (const QChar c : expresie) {
+        if (!inauntru) {
+            if (c == QLatin1Char('{')) {
+                inauntru = true;
+                referinta.clear();
+            } else {
+                rezultat += c;
+            }
+        } else if (c == QLatin1Char('}')) {
+            const TReferintaCamp r = ParseCamp(referinta);
+            rezultat += ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, id);
+            inauntru = false;
+        } else {
+            referinta += c;
+        }
+    }
+    return rezultat;
+}
