@@ -1,11 +1,107 @@
 #include "shell/UCertificatAcordareMain.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "candidates/UListaElevi.h"
+#include "shell/Actiune.h"
+#include "shell/Mesaje.h"
 #include "shell/UPornireAplicatie.h"
+
+namespace {
+
+void Indisponibil()
+{
+    Mesaje().Informare(QStringLiteral("Aceasta fereastra nu este inca disponibila in aceasta versiune."));
+}
+
+} // namespace
+
+void PozitioneazaFereastraPrincipala(QWidget *fereastra)
+{
+    QScreen *ecran = QGuiApplication::screenAt(QCursor::pos());
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (ecran && ecran->geometry().height() < 1200) {
+        const QRect w = ecran->availableGeometry();
+        fereastra->setGeometry(w.left() + 15, w.top() + 15, w.width() - 30, w.height() - 30);
+        fereastra->setWindowState(fereastra->windowState() | Qt::WindowMaximized);
+    }
+    CentreazaFereastra(fereastra);
+}
 
 TCertificatAcordareMain::TCertificatAcordareMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("CertificatAcordareMain"));
     setWindowTitle(QStringLiteral("CertificatAcordareMain"));
     resize(869, 623);
-    CentreazaFereastra(this);
+
+    Configurare1 = menuBar()->addMenu(QStringLiteral("Configurare"));
+    Configurare1->setObjectName(QStringLiteral("Configurare1"));
+    const auto intrare = [this](const char *nume, const QString &text, void (TCertificatAcordareMain::*slot)()) {
+        QAction *a = Configurare1->addAction(text);
+        a->setObjectName(QLatin1String(nume));
+        connect(a, &QAction::triggered, this, [this, slot] { RuleazaActiune([this, slot] { (this->*slot)(); }); });
+        return a;
+    };
+    Configurareimprimanta2 = intrare("Configurareimprimanta2", QStringLiteral("Configurare imprimanta"),
+                                     &TCertificatAcordareMain::Configurareimprimanta2Click);
+    Formatnote1 = intrare("Formatnote1", QStringLiteral("Format note"), &TCertificatAcordareMain::Formatnote1Click);
+    Configurare1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Configurarediploma1 = intrare("Configurarediploma1", QStringLiteral("Configurare sablon diploma"),
+                                  &TCertificatAcordareMain::Configurarediploma1Click);
+    Configurarescoala1 = intrare("Configurarescoala1", QStringLiteral("Configurare scoala"),
+                                 &TCertificatAcordareMain::Configurarescoala1Click);
+    Configurare1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    ImportdinExcel1 = intrare("ImportdinExcel1", QStringLiteral("Import din Excel"),
+                              &TCertificatAcordareMain::ImportdinExcel1Click);
+
+    RuleazaActiune([this] { FormCreate(); });
+}
+
+void TCertificatAcordareMain::FormCreate()
+{
+    PozitioneazaFereastraPrincipala(this);
+    auto *lista = new TListaElevi(this);
+    setCentralWidget(lista);
+    lista->Reload();
+}
+
+TListaElevi *TCertificatAcordareMain::ListaElevi() const
+{
+    // The last candidate list among the window's children.
+    const QList<TListaElevi *> liste = findChildren<TListaElevi *>();
+    return liste.isEmpty() ? nullptr : liste.last();
+}
+
+void TCertificatAcordareMain::Configurareimprimanta2Click()
+{
+    Indisponibil();
+}
+
+void TCertificatAcordareMain::Formatnote1Click()
+{
+    Indisponibil();
+}
+
+void TCertificatAcordareMain::Configurarediploma1Click()
+{
+    Indisponibil();
+}
+
+void TCertificatAcordareMain::Configurarescoala1Click()
+{
+    Indisponibil();
+}
+
+void TCertificatAcordareMain::ImportdinExcel1Click()
+{
+    Indisponibil();
+    // The candidate list shows what an import added, also after "Renunt".
+    if (TListaElevi *lista = ListaElevi()) {
+        lista->Reload();
+        lista->Refilter();
+    }
 }

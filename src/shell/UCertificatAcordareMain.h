@@ -2,11 +2,39 @@
 
 #include <QMainWindow>
 
-// The program's main window.
+class QAction;
+class QMenu;
+class TListaElevi;
+
+// The program's main window: the candidate list and the "Configurare" menu.
 class TCertificatAcordareMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit TCertificatAcordareMain(QWidget *parent = nullptr);
+
+    // The candidate list frame filling the window.
+    TListaElevi *ListaElevi() const;
+
+    QMenu *Configurare1;
+    QAction *Configurareimprimanta2;
+    QAction *Formatnote1;
+    QAction *Configurarediploma1;
+    QAction *Configurarescoala1;
+    QAction *ImportdinExcel1;
+
+public slots:
+    void Configurareimprimanta2Click();
+    void Formatnote1Click();
+    void Configurarediploma1Click();
+    void Configurarescoala1Click();
+    void ImportdinExcel1Click();
+
+private:
+    void FormCreate();
 };
+
+// Sizes the main window to the monitor under the mouse pointer: a monitor
+// lower than 1200 pixels gets a maximised window; then the window is centred.
+void PozitioneazaFereastraPrincipala(QWidget *fereastra);

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QFrame>
+#include <QPushButton>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+class THandlerFormularDePrintat;
+class TTemplate;
+
+// One listed candidate: its identifier and its display text.
+struct TLinieElev
+{
+    int Id = 0;
+    QString Text;
+};
+
+using TListaLiniiElevi = std::vector<TLinieElev>;
+
+// A document button of the candidate list: fills its document for the
+// selected candidate and shows the preview, which it keeps for later presses.
+class TButonFormular : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    TButonFormular(const THandlerFormularDePrintat &handler, QTreeWidget *lista, QWidget *parent);
+
+    const THandlerFormularDePrintat &Handler() const { return m_handler; }
+    TTemplate *Preview() const { return m_preview; }
+
+    // The click: fill and show the preview for the selected candidate.
+    void FillAndShow();
+
+private:
+    const THandlerFormularDePrintat &m_handler;
+    QTreeWidget *m_lista;
+    TTemplate *m_preview = nullptr;
+};
+
+// The candidate list: filter, add, edit, delete, and one button per
+// printable document.
+class TListaElevi : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit TListaElevi(QWidget *parent = nullptr);
+
+    void Reload();
+    void Refilter();
+
+    const TListaLiniiElevi &Linii() const { return m_linii; }
+    // The identifier of the selected candidate, or -1.
+    int IdSelectat() const;
+
+    QFrame *RzPanel2;
+    QFrame *Panel1;
+    QFrame *Panel2;
+    QLabel *RzLabel1;
+    QLineEdit *RzEdit1;
+    QTreeWidget *VT;
+    QFrame *RzPanel1;
+    QPushButton *RzBitBtn1;
+    QPushButton *RzBitBtn2;
+    QPushButton *RzBitBtn3;
+
+public slots:
+    void RzBitBtn1Click();
+    void RzBitBtn2Click();
+    void RzBitBtn3Click();
+    void RzEdit1Change();
+
+private:
+    TListaLiniiElevi m_linii;
+};
+
+// The message for an action that needs a selected candidate.
+extern const QString kSelectatiUnElev;

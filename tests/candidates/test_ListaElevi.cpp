@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "candidates/UListaElevi.h"
+#include "data/UTabeleCertificatAcordare.h"
+#include "forms/TemplateForm.h"
+#include "shell/UCertificatAcordareMain.h"
+#include "support/BazaTest.h"
+
+namespace {
+
+QString Nume(int id, const QString &nume)
+{
+    return QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+                          "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', 0, %2)")
+        .arg(nume)
+        .arg(id);
+}
+
+QStringList Afisate(const TListaElevi &lista)
+{
+    QStringList texte;
+    for (int i = 0; i < lista.VT->topLevelItemCount(); ++i)
+        texte.append(lista.VT->topLevelItem(i)->text(0));
+    texte.sort();
+    return texte;
+}
+
+void Selecteaza(TListaElevi &lista, const QString &text)
+{
+    for (int i = 0; i < lista.VT->topLevelItemCount(); ++i) {
+        if (lista.VT->topLevelItem(i)->text(0) == text)
+            lista.VT->topLevelItem(i)->setSelected(true);
+    }
+}
+
+// A document type for the button tests; its preview is an empty window.
+class THandlerProba : public THandlerFormularDePrintat
+{
+public:
+    THandlerProba() : THandlerFormularDePrintat(QStringLiteral("Proba")) {}
+    TTemplate *CreatePreview(QWidget *owner) const override { return new TTemplate(owner); }
+};
+
+} // namespace
+
+// Candidates MARIANA, DAN, Ana and one without a name, written straight
+// into the database; the program's registrations and data module in use.
+class ListaElevi : public TBazaTest
+{
+protected:
+    void SetUp() override
+    {
+        TBazaTest::SetUp();
+        if (!Inregistrari().Profil())
+            InregistreazaCertificatAcordare(Inregistrari());
+        m_dm = Porneste();
+        ASSERT_TRUE(m_dm->Pregatit());
+        Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"), QStringLiteral("insert into ELEVI values (2)"),
+                        QStringLiteral("insert into ELEVI values (3)"), QStringLiteral("insert into ELEVI values (4)"),
+                        Nume(1, QStringLiteral("MARIANA")), Nume(2, QStringLiteral("DAN")),
+                        Nume(3, QStringLiteral("Ana"))});
+        DM = m_dm.get();
+    }
+    void TearDown() override
+    {
+        DM = nullptr;
+        TBazaTest::TearDown();
+    }
+};
+
+TEST_F(ListaElevi, ListsEveryCandidateByNameAndFiltersCaseSensitively)
+{
+    TListaElevi lista;
+    lista.Reload();
+    EXPECT_EQ(Afisate(lista), (QStringList{QString(), QStringLiteral("Ana"), QStringLiteral("DAN"),
+                                           QStringLiteral("MARIANA")}));
+
+    lista.RzEdit1->setText(QStringLiteral("AN"));
+    EXPECT_EQ(Afisate(lista), (QStringList{QStringLiteral("DAN"), QStringLiteral("MARIANA")}));
+    lista.RzEdit1->setText(QStringLiteral("   "));
+    EXPECT_EQ(Afisate(lista).size(), 4);
+    lista.RzEdit1->setText(QStringLiteral(" AN"));
+    EXPECT_TRUE(Afisate(lista).isEmpty()) << "the filter is searched as typed";
+}
+
+TEST_F(ListaElevi, DeletingNeedsASelectionAndAConfirmationAndKeepsTheFilter)
+{
+    TListaElevi lista;
+    lista.Reload();
+    lista.RzEdit1->setText(QStringLiteral("A"));
+
+    lista.RzBitBtn3->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+
+    Selecteaza(lista, QStringLiteral("DAN"));
+    MesajeTest().Raspunde(false);
+    lista.RzBitBtn3->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare), QStringList{QStringLiteral("Doriti sa stergeti elevul: ")});
+    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 4);
+
+    MesajeTest().Raspunde(true);
+    lista.RzBitBtn3->click();
+    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 3);
+    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from \"DATE\" where ID_ELEVI = 2")).toInt(), 0);
+    EXPECT_EQ(lista.RzEdit1->text(), QStringLiteral("A"));
+    EXPECT_EQ(Afisate(lista), (QStringList{QStringLiteral("Ana"), QStringLiteral("MARIANA")}));
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
+}
+
+TEST_F(ListaElevi, OneButtonPerDocumentTypeAndNoSelectionIsReported)
+{
+    if (ListaHandlere().Count() == 0)
+        ListaHandlere().Add(std::make_unique<THandlerProba>());
+    TListaElevi lista;
+    lista.Reload();
+    const QList<TButonFormular *> butoane = lista.Panel2->findChildren<TButonFormular *>();
+    ASSERT_EQ(butoane.size(), ListaHandlere().Count());
+    EXPECT_EQ(lista.Panel2->width(), 4 + ListaHandlere().Count() * (128 + 4) + 4);
+    EXPECT_EQ(butoane.first()->geometry(), QRect(4, 4, 128, 40));
+    EXPECT_EQ(butoane.first()->text(), ListaHandlere().Handler(0).Caption());
+
+    butoane.first()->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+    EXPECT_EQ(butoane.first()->Preview(), nullptr);
+}
+
+TEST_F(ListaElevi, MainWindowHoldsTheListAndTheConfigurationMenu)
+{
+    TCertificatAcordareMain fereastra;
+    EXPECT_EQ(fereastra.windowTitle(), QStringLiteral("CertificatAcordareMain"));
+    ASSERT_NE(fereastra.ListaElevi(), nullptr);
+    EXPECT_EQ(fereastra.centralWidget(), fereastra.ListaElevi());
+    EXPECT_EQ(fereastra.ListaElevi()->Linii().size(), 4u);
+
+    QStringList intrari;
+    for (QAction *a : fereastra.Configurare1->actions())
+        intrari.append(a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
+    EXPECT_EQ(intrari, (QStringList{QStringLiteral("Configurareimprimanta2=Configurare imprimanta"),
+                                    QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
+                                    QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
+                                    QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
+                                    QStringLiteral("ImportdinExcel1=Import din Excel")}));
+    EXPECT_EQ(fereastra.Configurare1->title(), QStringLiteral("Configurare"));
+}
