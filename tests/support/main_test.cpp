@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "settings/StocareSetari.h"
 #include "support/MesajeTest.h"
 
 int main(int argc, char **argv)
@@ -15,7 +16,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     InstaleazaMesaje(&MesajeTest());
+    // Settings objects a test creates without a store of its own stay in memory.
+    TStocareSetariMemorie setari;
+    InstaleazaStocareSetari(&setari);
     const int rezultat = RUN_ALL_TESTS();
+    InstaleazaStocareSetari(nullptr);
     InstaleazaMesaje(nullptr);
     return rezultat;
 }

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <memory>
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What a stored value holds. `Alta` is a value of a kind the program never
+// writes (binary data, a malformed entry): reading it fails like a mismatch.
+enum class TTipValoare { Absenta, Sir, Intreg, Alta };
+
+// One open key of the settings store: named string and 32-bit integer values.
+// Names are compared without regard to letter case, as in the registry.
+class ICheieSetari
+{
+public:
+    virtual ~ICheieSetari() = default;
+
+    virtual TTipValoare Tip(const QString &nume) const = 0;
+    bool Exista(const QString &nume) const { return Tip(nume) != TTipValoare::Absenta; }
+
+    // A missing value, or one of another kind, fails with an Exceptie.
+    virtual QString CitesteSir(const QString &nume) const = 0;
+    virtual qint32 CitesteIntreg(const QString &nume) const = 0;
+
+    virtual void ScrieSir(const QString &nume, const QString &valoare) = 0;
+    virtual void ScrieIntreg(const QString &nume, qint32 valoare) = 0;
+
+    // Makes the writes lasting; failures as Exceptie. Closing without it may
+    // lose the writes of a store that keeps them until then.
+    virtual void Inchide() = 0;
+};
+
+// A per-user store of keys, addressed by paths relative to the user's root
+// such as "Software\Zoravin SOFT\Lumira\2006\Global" (levels joined by "\").
+class IStocareSetari
+{
+public:
+    virtual ~IStocareSetari() = default;
+
+    // Opens the key, creating it when missing; failures as Exceptie.
+    virtual std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) = 0;
+};
+
+// The store settings objects use when they are given none: the one installed,
+// else the platform's (the registry on Windows, files elsewhere).
+IStocareSetari &StocareSetari();
+
+// Installs a store (nullptr restores the platform's); the caller keeps
+// ownership and must uninstall it before destroying it.
+void InstaleazaStocareSetari(IStocareSetari *stocare);
+
+// The levels of a key path; an empty level, "." or ".." fails with an Exceptie.
+QStringList NiveleCheie(const QString &cale);
+
+// Keys in memory: the test double, and a store for runs that must leave no trace.
+class TStocareSetariMemorie : public IStocareSetari
+{
+public:
+    struct Valoare
+    {
+        QString nume;
+        TTipValoare tip = TTipValoare::Absenta;
+        QString sir;
+        qint32 intreg = 0;
+    };
+
+    std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) override;
+
+    bool ExistaCheie(const QString &cale) const;
+    // The values of a key in the order they were first written.
+    QList<Valoare> Valori(const QString &cale) const;
+    // Puts a value of any kind in place, for tests of mismatched kinds.
+    void Pune(const QString &cale, const Valoare &valoare);
+    // From now on every write (and closing a key) fails, as on a store without rights.
+    void EsueazaLaScriere(bool esueaza) { m_esueazaLaScriere = esueaza; }
+
+private:
+    friend class TCheieMemorie;
+    static QString Normalizeaza(const QString &cale);
+
+    QHash<QString, QList<Valoare>> m_chei;
+    bool m_esueazaLaScriere = false;
+};
+
+// One JSON file per key under a root folder: the key "A\B" is the file
+// "A/B.json". Strings are JSON strings and integers JSON numbers, so the kind
+// of each value is kept. Levels are matched to existing folders and files
+// without regard to letter case, as the registry does.
+class TStocareSetariFisiere : public IStocareSetari
+{
+public:
+    explicit TStocareSetariFisiere(QString dosarRadacina);
+
+    // The user's own settings folder (QStandardPaths::GenericConfigLocation).
+    static QString DosarUtilizator();
+
+    std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) override;
+    // The file that holds the key (whether it exists or not).
+    QString FisierCheie(const QString &cale) const;
+
+private:
+    QString m_radacina;
+};
+
+#ifdef Q_OS_WIN
+// The registry of the current user (HKEY_CURRENT_USER).
+class TStocareSetariRegistru : public IStocareSetari
+{
+public:
+    std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) override;
+};
+#endif

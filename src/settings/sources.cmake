@@ -1,0 +1,8 @@
+list(APPEND CERT_CORE_SOURCES
+    settings/InfoGlobal2005.cpp
+    settings/StocareSetari.cpp
+    settings/UQenQuickRegStuff.cpp
+)
+list(APPEND CERT_UI_SOURCES
+    settings/UEditorConfigGlobal.cpp
+)
