@@ -1,0 +1,9 @@
+list(APPEND CERT_CORE_SOURCES
+    forms/FontFormular.cpp
+    forms/MasuriFormular.cpp
+    forms/ParticularizareTextArea.cpp
+)
+list(APPEND CERT_UI_SOURCES
+    forms/FormularDePrintat.cpp
+    forms/QFormularTextArea.cpp
+)

@@ -1,0 +1,238 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QPrinter;
+
+// Page geometry of a device, as the printing service reports it: the
+// printable area in device pixels and in whole millimetres, the physical
+// sheet and the unprintable left and top margins in device pixels. Device
+// coordinates start at the printable corner.
+struct TCapabilitatiDispozitiv
+{
+    int HorzRes = 0;
+    int VertRes = 0;
+    int HorzSize = 0;
+    int VertSize = 0;
+    int PhysicalWidth = 0;
+    int PhysicalHeight = 0;
+    int PhysicalOffsetX = 0;
+    int PhysicalOffsetY = 0;
+
+    bool operator==(const TCapabilitatiDispozitiv &) const = default;
+};
+
+// What a print asks of the printer before its document begins.
+struct TSetariDispozitiv
+{
+    enum : int { Portret = 1, Peisaj = 2, HartieA4 = 9, CalitateInalta = -4, Monocrom = 1 };
+
+    int Orientare = Peisaj;
+    int Hartie = HartieA4;
+    int Calitate = CalitateInalta;
+    int Culoare = Monocrom;
+    // Custom paper length and width are never set: the sheet is always A4.
+    bool DimensiuneHartiePersonalizata = false;
+
+    bool operator==(const TSetariDispozitiv &) const = default;
+};
+
+// A device font asked for by the height of its character cell.
+struct TCerereFont
+{
+    // Full character cell (ascent + descent) in device pixels, at least 1.
+    int InaltimeCelula = 1;
+    // Escapement and orientation in tenths of a degree: 0, or 1800 for text turned upside down.
+    int Unghi = 0;
+    int Grosime = 400;
+    bool Italic = false;
+    int SetCaractere = 238;
+    // 8 (outline) on the NT family, 4 (TrueType) elsewhere; kept for the record.
+    int PrecizieIesire = 8;
+    QString Familie = QStringLiteral("Arial");
+
+    bool operator==(const TCerereFont &) const = default;
+};
+
+// Size of a measured text in device pixels, and the descent of the font that measured it.
+struct TMetriciText
+{
+    int Latime = 0;
+    int Inaltime = 0;
+    int Coborare = 0;
+
+    bool operator==(const TMetriciText &) const = default;
+};
+
+// The text operations shared by the screen and the printer: a font chosen by
+// cell height, measuring, and clipped drawing with the cell's top-left corner
+// at a point.
+class ISuprafataText
+{
+public:
+    virtual ~ISuprafataText() = default;
+
+    // Creates the font and selects it for the following measuring and drawing.
+    virtual void SelecteazaFont(const TCerereFont &cerere) = 0;
+    virtual TMetriciText MasoaraText(const QString &text) = 0;
+    // Draws with a transparent background, clipped to the rectangle (edges
+    // included). A font turned by 1800 draws upside down around the point.
+    virtual void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) = 0;
+};
+
+// The printing service: printers, device settings, one document at a time,
+// the page geometry and drawing. Errors are thrown as Exceptie.
+class IDispozitivImprimanta : public ISuprafataText
+{
+public:
+    // Installed printers, in order, and the index of the current one (-1 when there is none).
+    virtual QStringList Imprimante() = 0;
+    virtual int ImprimantaCurenta() = 0;
+    virtual void SelecteazaImprimanta(int index) = 0;
+
+    // Applies to the next document.
+    virtual void SetariDispozitiv(const TSetariDispozitiv &setari) = 0;
+    virtual void IncepeDocument(const QString &titlu) = 0;
+    // Sends the page to the printer; harmless when no document is open, so a
+    // caller may always end after an error.
+    virtual void TerminaDocument() = 0;
+
+    virtual TCapabilitatiDispozitiv Capabilitati() = 0;
+    virtual void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) = 0;
+};
+
+// The text operations on any QPainter: a widget, a printer, a PDF, a QImage.
+// The painter stays the caller's; the class only changes its font and pen
+// and restores everything else after each drawing.
+class TSuprafataTextQt : public ISuprafataText
+{
+public:
+    explicit TSuprafataTextQt(QPainter &painter);
+
+    void SetCuloare(const QColor &culoare) { m_culoare = culoare; }
+
+    void SelecteazaFont(const TCerereFont &cerere) override;
+    TMetriciText MasoaraText(const QString &text) override;
+    void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
+
+private:
+    QPainter &m_painter;
+    QColor m_culoare = Qt::black;
+    int m_unghi = 0;
+};
+
+// The printing service of Qt: the system's printers, or a PDF file.
+class TDispozitivImprimantaQt : public IDispozitivImprimanta
+{
+public:
+    // The system's printers; the current one is the default printer.
+    TDispozitivImprimantaQt();
+    // Every document goes to this PDF file, with the given unprintable
+    // margins (millimetres) standing in for a printer's.
+    static std::unique_ptr<TDispozitivImprimantaQt> PentruPdf(const QString &fisier,
+                                                              double margineStangaMm = 0,
+                                                              double margineSusMm = 0, int rezolutie = 600);
+    ~TDispozitivImprimantaQt() override;
+
+    QStringList Imprimante() override;
+    int ImprimantaCurenta() override;
+    void SelecteazaImprimanta(int index) override;
+    void SetariDispozitiv(const TSetariDispozitiv &setari) override;
+    void IncepeDocument(const QString &titlu) override;
+    void TerminaDocument() override;
+    TCapabilitatiDispozitiv Capabilitati() override;
+    void SelecteazaFont(const TCerereFont &cerere) override;
+    TMetriciText MasoaraText(const QString &text) override;
+    void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
+    void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
+
+private:
+    struct TDocument;
+    TDispozitivImprimantaQt(const QString &fisierPdf, double margineStangaMm, double margineSusMm,
+                            int rezolutie);
+    void CerePagina(const char *operatie) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<TDocument> m_document;
+    QString m_fisierPdf;
+    QStringList m_imprimante;
+    int m_curenta = -1;
+};
+
+// A device for tests: it records every operation in order, reports the
+// geometry it is given and measures texts by a simple rule (or the test's
+// own), so printing can be checked without a printer.
+class TDispozitivImprimantaInregistrare : public IDispozitivImprimanta
+{
+public:
+    enum class TipOperatie {
+        SelecteazaImprimanta,
+        SetariDispozitiv,
+        IncepeDocument,
+        TerminaDocument,
+        SelecteazaFont,
+        DeseneazaText,
+        DeseneazaImagine
+    };
+    struct Operatie
+    {
+        TipOperatie Tip = TipOperatie::DeseneazaText;
+        QString Text;   // title or drawn text
+        int Index = -1; // printer index
+        TSetariDispozitiv Setari;
+        TCerereFont Font; // the font selected when the operation ran
+        QPoint Punct;
+        QRect Dreptunghi; // clipping rectangle or picture rectangle
+        QSize MarimeImagine;
+    };
+
+    // 600 dots per inch, A4 landscape, margins of 100 pixels.
+    TDispozitivImprimantaInregistrare();
+
+    QList<Operatie> Operatii;
+    TCapabilitatiDispozitiv Geometrie;
+    QStringList ListaImprimante{QStringLiteral("Imprimanta de test")};
+    int Curenta = 0;
+    // Width and height of a text in the selected font. By default every
+    // character is half the cell wide, the text is a cell high and the
+    // descent a fifth of the cell.
+    std::function<TMetriciText(const QString &, const TCerereFont &)> Masura;
+    // When set, drawing throws this message, as a failing page would.
+    QString EroareLaDesen;
+
+    QList<Operatie> OperatiiDeTip(TipOperatie tip) const;
+    bool DocumentDeschis() const { return m_deschis; }
+
+    QStringList Imprimante() override { return ListaImprimante; }
+    int ImprimantaCurenta() override { return Curenta; }
+    void SelecteazaImprimanta(int index) override;
+    void SetariDispozitiv(const TSetariDispozitiv &setari) override;
+    void IncepeDocument(const QString &titlu) override;
+    void TerminaDocument() override;
+    TCapabilitatiDispozitiv Capabilitati() override { return Geometrie; }
+    void SelecteazaFont(const TCerereFont &cerere) override;
+    TMetriciText MasoaraText(const QString &text) override;
+    void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
+    void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
+
+private:
+    TCerereFont m_font;
+    bool m_deschis = false;
+};
+
+// The printer in use by the program. Until one is installed it is the
+// system's printers through Qt.
+IDispozitivImprimanta &DispozitivImprimanta();
+// Installs a device (nullptr restores the system one); the caller keeps
+// ownership and must uninstall it before destroying it.
+void InstaleazaDispozitivImprimanta(IDispozitivImprimanta *dispozitiv);

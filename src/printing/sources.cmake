@@ -1,0 +1,3 @@
+list(APPEND CERT_CORE_SOURCES
+    printing/DispozitivImprimanta.cpp
+)
