@@ -1,3 +1,6 @@
 list(APPEND CERT_CORE_SOURCES
     candidates/FormatareTiparire.cpp
 )
+list(APPEND CERT_UI_SOURCES
+    candidates/FormatareNota.cpp
+)
