@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "candidates/UListaElevi.h"
+#include "printing/PrintWizUnit.h"
 #include "shell/Actiune.h"
 #include "shell/Mesaje.h"
 #include "shell/UPornireAplicatie.h"
@@ -78,7 +79,8 @@ TListaElevi *TCertificatAcordareMain::ListaElevi() const
 
 void TCertificatAcordareMain::Configurareimprimanta2Click()
 {
-    Indisponibil();
+    TPrintWiz wizard(this);
+    wizard.RunWizard();
 }
 
 void TCertificatAcordareMain::Formatnote1Click()

@@ -1,0 +1,84 @@
+#include "printing/LogicaPrintWiz.h"
+
+bool TLogicaPrintWiz::Inainte()
+{
+    int urmatoarea = m_pagina;
+    switch (m_pagina) {
+    case SelectareImprimanta:
+        urmatoarea = Alimentare;
+        break;
+    case Alimentare:
+        urmatoarea = alimentare == TipAlimentare::Sus        ? PrimaSageata
+                     : alimentare == TipAlimentare::Frontala ? CasetaFrontala
+                                                          : CasetaInterna;
+        break;
+    case CasetaFrontala:
+        urmatoarea = PrimaSageata;
+        break;
+    case CasetaInterna:
+        urmatoarea = Reprezentare;
+        break;
+    case Reprezentare:
+        urmatoarea = PrimaSageata;
+        break;
+    case PrimaSageata:
+        if (alimentare == TipAlimentare::Sus)
+            FeedMode = 1;
+        else if (alimentare == TipAlimentare::Frontala)
+            FeedMode = 2;
+        else
+            FeedMode = reprezentare == TipReprezentare::Normala ? 4 : 3;
+        if (tipareste)
+            tipareste(QStringLiteral("Prima sageata"), QStringLiteral("s1"));
+        urmatoarea = ADouaSageata;
+        break;
+    case ADouaSageata:
+        if (tipareste)
+            tipareste(QStringLiteral("A doua sageata"), QStringLiteral("s2"));
+        urmatoarea = ParteaTiparita;
+        break;
+    case ParteaTiparita:
+        PrintsOnOppositeFace = parte == Parte::Opusa;
+        urmatoarea = Liniile;
+        break;
+    case Liniile:
+        if (tipareste)
+            tipareste(QStringLiteral("Liniile orizonala si verticala"), QStringLiteral("d"));
+        urmatoarea = AspectLinii;
+        break;
+    case AspectLinii:
+        VerticalLineRight = linii == Linii::SusDreapta || linii == Linii::JosDreapta;
+        HorizontalLineBottom = linii == Linii::JosDreapta || linii == Linii::JosStanga;
+        urmatoarea = Final;
+        break;
+    case Final:
+        return false;
+    default:
+        break;
+    }
+    if (urmatoarea != m_pagina) {
+        m_istoric[urmatoarea] = m_pagina;
+        m_pagina = urmatoarea;
+    }
+    return true;
+}
+
+void TLogicaPrintWiz::Inapoi()
+{
+    const auto it = m_istoric.find(m_pagina);
+    m_pagina = it == m_istoric.end() ? SelectareImprimanta : it->second;
+}
+
+QRect TLogicaPrintWiz::DreptunghiImagine(const QSize &pagina, const QSize &sablon, const QSize &imagine)
+{
+    if (sablon.width() <= 0 || sablon.height() <= 0)
+        return {};
+    // 64-bit products: a 600 dpi page times a large template overflows 32 bits.
+    const qint64 W = pagina.width(), H = pagina.height();
+    const qint64 tw = sablon.width(), th = sablon.height();
+    const qint64 stanga = W * ((tw - imagine.width()) / 2) / tw;
+    const qint64 sus = H * ((th - imagine.height()) / 2) / th;
+    const qint64 latime = W * imagine.width() / tw;
+    const qint64 inaltime = H * imagine.height() / th;
+    return QRect(int(stanga), int(sus), int(latime), int(inaltime));
+}
