@@ -76,7 +76,7 @@ void TButonFormular::FillAndShow()
     const int id = selectate.first()->data(0, kRolId).toInt();
     if (!m_preview)
         m_preview = CreeazaPreview(m_handler, this);
-    UmpleSiArata(*m_preview, id);
+    UmpleSiArata(*m_preview, id, selectate.first()->text(0));
 }
 
 // ---------------------------------------------------------------------------

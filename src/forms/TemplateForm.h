@@ -15,6 +15,9 @@ class TTemplate : public QDialog
 
 public:
     explicit TTemplate(QWidget *parent = nullptr);
+
+    // Tells the user whose document is on screen; a preview may ignore it.
+    virtual void SeteazaCandidat(const QString &nume) { Q_UNUSED(nume); }
 };
 
 // A printable document type: its caption and how to create its preview.

@@ -123,6 +123,19 @@ TDispozitivImprimantaQt::~TDispozitivImprimantaQt()
 {
     if (m_document)
         m_document->painter.end();
+    if (m_iesireDeschisa)
+        m_iesireDeschisa->painter.end();
+}
+
+void TDispozitivImprimantaQt::InchideIesirea()
+{
+    if (!m_iesireDeschisa)
+        return;
+    const bool trimis = m_iesireDeschisa->painter.end();
+    m_iesireDeschisa.reset();
+    if (!trimis)
+        throw Exceptie(QStringLiteral("Paginile nu au putut fi trimise la imprimanta \"%1\".")
+                           .arg(m_imprimante.value(m_curenta)));
 }
 
 QStringList TDispozitivImprimantaQt::Imprimante()
@@ -165,6 +178,14 @@ void TDispozitivImprimantaQt::IncepeDocument(const QString &titlu)
         throw Exceptie(QStringLiteral("Un document este deja deschis la imprimanta."));
     if (m_curenta < 0)
         throw Exceptie(QStringLiteral("Nu este instalata nicio imprimanta."));
+    if (m_iesireDeschisa) {
+        // A further page of the output kept open.
+        if (!m_printer->newPage())
+            throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.")
+                               .arg(m_imprimante.value(m_curenta)));
+        m_document = std::move(m_iesireDeschisa);
+        return;
+    }
     m_printer->setDocName(titlu);
     m_printer->setFullPage(false);
     auto document = std::make_unique<TDocument>();
@@ -178,6 +199,10 @@ void TDispozitivImprimantaQt::TerminaDocument()
 {
     if (!m_document)
         return;
+    if (m_pastreazaPaginile) {
+        m_iesireDeschisa = std::move(m_document);
+        return;
+    }
     const bool trimis = m_document->painter.end();
     m_document.reset();
     if (!trimis)

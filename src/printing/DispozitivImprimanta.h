@@ -144,6 +144,12 @@ public:
                                                               double margineSusMm = 0, int rezolutie = 600);
     ~TDispozitivImprimantaQt() override;
 
+    // Every document after the first becomes a further page of the same
+    // output, until InchideIesirea(); for several certificates in one PDF.
+    void PastreazaPaginile(bool pastreaza) { m_pastreazaPaginile = pastreaza; }
+    // Ends an output kept open by PastreazaPaginile.
+    void InchideIesirea();
+
     QStringList Imprimante() override;
     int ImprimantaCurenta() override;
     void SelecteazaImprimanta(int index) override;
@@ -164,6 +170,9 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<TDocument> m_document;
+    // A painter kept open between the documents of one output.
+    std::unique_ptr<TDocument> m_iesireDeschisa;
+    bool m_pastreazaPaginile = false;
     QString m_fisierPdf;
     QStringList m_imprimante;
     int m_curenta = -1;

@@ -1,10 +1,12 @@
 list(APPEND CERT_CORE_SOURCES
+    printing/DispozitivProgram.cpp
     printing/LogicaPrintWiz.cpp
     printing/UAllStuffReg.cpp
 )
 list(APPEND CERT_UI_SOURCES
     printing/InsertPaper.cpp
     printing/PrintWizUnit.cpp
+    printing/TiparireCertificat.cpp
 )
 foreach(p fata verso fata_intoarsa verso_intors sageata_jos sageata_sus t s1 s2 d
           alimentare1 alimentare2 alimentare3 alimentare4 linii1 linii2 linii3 linii4)

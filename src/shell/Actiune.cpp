@@ -14,6 +14,7 @@ bool RuleazaActiune(const std::function<void()> &actiune)
         return true;
     } catch (const Exceptie &e) {
         Mesaje().Eroare(e.Mesaj());
+    } catch (const Anulare &) {
     } catch (const IesireProgram &e) {
         QCoreApplication::exit(e.Cod());
     } catch (const std::bad_alloc &) {

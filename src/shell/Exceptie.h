@@ -32,3 +32,11 @@ public:
 private:
     int m_cod;
 };
+
+// The user gave up an action (cancelled a file dialog, say): it stops
+// quietly, with no error box.
+class Anulare : public std::exception
+{
+public:
+    const char *what() const noexcept override { return "anulat"; }
+};

@@ -7,6 +7,7 @@
 
 #include "candidates/UListaElevi.h"
 #include "printing/PrintWizUnit.h"
+#include "settings/UEditorConfigGlobal.h"
 #include "shell/Actiune.h"
 #include "shell/Mesaje.h"
 #include "shell/UPornireAplicatie.h"
@@ -85,7 +86,8 @@ void TCertificatAcordareMain::Configurareimprimanta2Click()
 
 void TCertificatAcordareMain::Formatnote1Click()
 {
-    Indisponibil();
+    TEditorConfigGlobal dialog(this);
+    dialog.exec();
 }
 
 void TCertificatAcordareMain::Configurarediploma1Click()

@@ -5,7 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRectF>
+#include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include "support/BazaTest.h"
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -133,3 +138,80 @@ TEST(Program, OrdinaryUserOpensItsDatabaseAfterRootUsedTheEngine)
     EXPECT_TRUE(QFileInfo::exists(date + QStringLiteral("/DB/CertificatAcordare2006.FDB")));
 }
 #endif
+
+namespace {
+
+// Where pdftotext finds a word in the document, in millimetres, in reading order.
+QList<QRectF> CuvantPdf(const QString &fisier, const QString &cautat)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression cuvant(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<QRectF> cuvinte;
+    const double mm = 25.4 / 72;
+    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        const QPointF a(m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm);
+        const QPointF b(m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm);
+        if (m.captured(5) == cautat)
+            cuvinte.append(QRectF(a, b));
+    }
+    return cuvinte;
+}
+
+} // namespace
+
+// Prints certificates to a PDF without any window, as a proof or an archive.
+TEST(Program, PrintsCertificatesToAPdfWhereTheirMillimetresSay)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+    QTemporaryDir dosar;
+    const QString date = dosar.filePath(QStringLiteral("date"));
+    const QString program = QStringLiteral(CERT_TEST_EXE);
+    Rezultat r = Ruleaza(program, {QStringLiteral("--pregateste-baza"), QStringLiteral("--date"), date});
+    ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
+    const QString rand = QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_ELEVI) "
+                                        "values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', %2)");
+    ExecutaDirect(date + QStringLiteral("/DB/CertificatAcordare2006.FDB"),
+                  {QStringLiteral("insert into ELEVI values (1)"), QStringLiteral("insert into ELEVI values (2)"),
+                   rand.arg(QStringLiteral("POPESCU")).arg(1), rand.arg(QStringLiteral("IONESCU")).arg(2)});
+
+    // FormularTextArea1 holds C_NUME: 25.67 mm from the left, 35.36 wide, centred; 64.80 to 69.20 from the top.
+    const double centru = 25.67 + 35.36 / 2;
+    const QString pdf = dosar.filePath(QStringLiteral("drept.pdf"));
+    r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--tipareste-pdf"), pdf, QStringLiteral("--elev"),
+                          QStringLiteral("1"), QStringLiteral("--margine-stanga"), QStringLiteral("0"),
+                          QStringLiteral("--margine-sus"), QStringLiteral("0"), QStringLiteral("--drept")});
+    ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
+    QList<QRectF> cuvinte = CuvantPdf(pdf, QStringLiteral("POPESCU"));
+    ASSERT_EQ(cuvinte.size(), 2) << "the name on the stub and on the certificate";
+    EXPECT_TRUE(CuvantPdf(pdf, QStringLiteral("IONESCU")).isEmpty());
+    QRectF nume = cuvinte.first();
+    EXPECT_NEAR(nume.center().x(), centru, 0.3);
+    EXPECT_GT(nume.top(), 64.80 - 0.3);
+    EXPECT_LT(nume.bottom(), 69.20 + 0.3);
+
+    // Turned by 180 degrees about the centre of the A4 sheet, shifted by the margins first.
+    const QString intors = dosar.filePath(QStringLiteral("intors.pdf"));
+    r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--tipareste-pdf"), intors,
+                          QStringLiteral("--toti"), QStringLiteral("--margine-stanga"), QStringLiteral("2,5"),
+                          QStringLiteral("--margine-sus"), QStringLiteral("-1"), QStringLiteral("--intors")});
+    ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
+    cuvinte = CuvantPdf(intors, QStringLiteral("POPESCU"));
+    ASSERT_EQ(cuvinte.size(), 2);
+    EXPECT_EQ(CuvantPdf(intors, QStringLiteral("IONESCU")).size(), 2) << "every candidate, on a page of its own";
+    // Turned, the stub's name is the lower of the two on the page.
+    nume = cuvinte.first().top() > cuvinte.last().top() ? cuvinte.first() : cuvinte.last();
+    EXPECT_NEAR(nume.center().x(), 297.0 - (centru + 2.5), 0.3);
+    EXPECT_GT(nume.top(), 210.0 - (69.20 - 1) - 0.3);
+    EXPECT_LT(nume.bottom(), 210.0 - (64.80 - 1) + 0.3);
+
+    r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--tipareste-pdf"), pdf, QStringLiteral("--elev"),
+                          QStringLiteral("9")});
+    EXPECT_EQ(r.cod, 2);
+    EXPECT_TRUE(r.erori.contains(QStringLiteral("Candidatul cu numarul 9 nu exista."))) << r.erori.toStdString();
+}

@@ -1,0 +1,151 @@
+#include "forms/UPrintCertificatAcordare.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "data/UCai.h"
+#include "forms/FontFormular.h"
+#include "forms/FormularDePrintat.h"
+#include "forms/ProiectCertificatAcordare.h"
+#include "forms/QFormularTextArea.h"
+#include "printing/TiparireCertificat.h"
+#include "shell/Actiune.h"
+
+TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(parent)
+{
+    // The window's name keys the user's text-area adjustments.
+    setObjectName(QStringLiteral("PrintCertificatAcordare"));
+    setWindowTitle(QStringLiteral("Vizualizare inaintea imprimarii"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    resize(1200, 900);
+
+    auto *principal = new QVBoxLayout(this);
+    principal->setContentsMargins(0, 0, 0, 0);
+    principal->setSpacing(0);
+
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFixedHeight(28);
+    const auto buton = [this](QWidget *parinte, const char *nume, const QString &text, int stanga) {
+        auto *b = new QPushButton(text, parinte);
+        b->setObjectName(QLatin1String(nume));
+        b->setGeometry(stanga, 2, 96, 24);
+        return b;
+    };
+    RzBitBtn1 = buton(Panel2, "RzBitBtn1", QStringLiteral("Tipareste"), 3);
+    RzBitBtn2 = buton(Panel2, "RzBitBtn2", QStringLiteral("Mareste"), 102);
+    RzBitBtn3 = buton(Panel2, "RzBitBtn3", QStringLiteral("Micsoreaza"), 201);
+    EtichetaCandidat = new QLabel(Panel2);
+    EtichetaCandidat->setObjectName(QStringLiteral("EtichetaCandidat"));
+    EtichetaCandidat->setGeometry(310, 2, 700, 24);
+    QFont gros = EtichetaCandidat->font();
+    gros.setBold(true);
+    EtichetaCandidat->setFont(gros);
+    principal->addWidget(Panel2);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Fata"));
+    auto *pagina = new QVBoxLayout(TabSheet3);
+    pagina->setContentsMargins(0, 0, 0, 0);
+    ScrollBox1 = new QScrollArea(TabSheet3);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    pagina->addWidget(ScrollBox1);
+    principal->addWidget(PageControl1, 1);
+
+    // The fonts first: the text areas refer to them.
+    for (const CertificatAcordare::TFontProiectat &f : CertificatAcordare::kFonturi) {
+        auto *font = new TFontFormular(this, QLatin1String(f.nume));
+        font->SetFontName(QStringLiteral("Arial"));
+        font->SetSize(f.marimeMm);
+        font->SetBold(f.ingrosat);
+    }
+
+    FormularDePrintat1 = new TFormularDePrintat;
+    FormularDePrintat1->setObjectName(QStringLiteral("FormularDePrintat1"));
+    FormularDePrintat1->SetLatime(CertificatAcordare::kLatime);
+    FormularDePrintat1->SetInaltime(CertificatAcordare::kInaltime);
+    FormularDePrintat1->SetTextAreaBaseLine2_delta(1.0);
+    FormularDePrintat1->SetTextAreaTopLine1_delta(1.0);
+    FormularDePrintat1->SetBkImage(QImage(Locatii().CaleProgram(QLatin1String(CertificatAcordare::kFundal))));
+    ScrollBox1->setWidget(FormularDePrintat1);
+    ScrollBox1->setWidgetResizable(false);
+
+    for (const CertificatAcordare::TZonaProiectata &z : CertificatAcordare::kZone) {
+        auto *arie = new TFormularTextArea(FormularDePrintat1, QLatin1String(z.nume));
+        arie->SetIncarcare(true);
+        arie->Set_Left(z.stanga);
+        arie->Set_Top(z.sus);
+        arie->Set_Width(z.latime);
+        arie->Set_Height(z.inaltime);
+        arie->SetZoomLock(CertificatAcordare::kZoomLock);
+        arie->SetDenumire1(QLatin1String(CertificatAcordare::kPrefixCamp) + QLatin1String(z.camp));
+        arie->SetDenumire3(QLatin1String(z.denumire3));
+        arie->SetAlignment(z.aliniere);
+        arie->SetFont(findChild<TFontFormular *>(QLatin1String(z.font)));
+        arie->ApplyZoom();
+        arie->SetIncarcare(false);
+    }
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(28);
+    auto *jos = new QHBoxLayout(Panel1);
+    jos->setContentsMargins(0, 0, 0, 0);
+    jos->addStretch();
+    Panel3 = new QWidget(Panel1);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFixedWidth(110);
+    jos->addWidget(Panel3);
+    RzBitBtn4 = buton(Panel3, "RzBitBtn4", QStringLiteral("Exit"), 8);
+    principal->addWidget(Panel1);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button2Click(); }); });
+    connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button3Click(); }); });
+    connect(RzBitBtn4, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPrintCertificatAcordare::SeteazaCandidat(const QString &nume)
+{
+    EtichetaCandidat->setText(nume.isEmpty() ? QString() : QStringLiteral("Candidat: ") + nume);
+}
+
+void TPrintCertificatAcordare::Button1Click()
+{
+    PrintCertificate(this, PageControl1->currentIndex(), *FormularDePrintat1);
+}
+
+void TPrintCertificatAcordare::Button2Click()
+{
+    if (PageControl1->currentIndex() == 0)
+        FormularDePrintat1->SetZoom(FormularDePrintat1->Zoom() * 1.1);
+}
+
+void TPrintCertificatAcordare::Button3Click()
+{
+    if (PageControl1->currentIndex() == 0)
+        FormularDePrintat1->SetZoom(FormularDePrintat1->Zoom() * 0.9090909090909090909);
+}
+
+THandlerCertificatAcordare::THandlerCertificatAcordare()
+    : THandlerFormularDePrintat(QStringLiteral("Certificat Acordare"))
+{
+}
+
+TTemplate *THandlerCertificatAcordare::CreatePreview(QWidget *owner) const
+{
+    return new TPrintCertificatAcordare(owner);
+}
+
+void InregistreazaHandlerCertificatAcordare()
+{
+    ListaHandlere().Add(std::make_unique<THandlerCertificatAcordare>());
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "forms/TemplateForm.h"
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class TFormularDePrintat;
+
+// The certificate's preview: the card's scan with the candidate's data laid
+// over it, printing and zooming.
+class TPrintCertificatAcordare : public TTemplate
+{
+    Q_OBJECT
+
+public:
+    explicit TPrintCertificatAcordare(QWidget *parent = nullptr);
+
+    // Shows whose certificate is on screen.
+    void SeteazaCandidat(const QString &nume) override;
+
+    QWidget *Panel2;
+    QPushButton *RzBitBtn1;
+    QPushButton *RzBitBtn2;
+    QPushButton *RzBitBtn3;
+    QLabel *EtichetaCandidat;
+    QTabWidget *PageControl1;
+    QWidget *TabSheet3;
+    QScrollArea *ScrollBox1;
+    TFormularDePrintat *FormularDePrintat1;
+    QWidget *Panel1;
+    QWidget *Panel3;
+    QPushButton *RzBitBtn4;
+
+public slots:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+};
+
+// The certificate as a printable document type.
+class THandlerCertificatAcordare : public THandlerFormularDePrintat
+{
+public:
+    THandlerCertificatAcordare();
+    TTemplate *CreatePreview(QWidget *owner) const override;
+};
+
+// Adds the certificate to the program's document types; once, at start.
+void InregistreazaHandlerCertificatAcordare();
