@@ -58,8 +58,11 @@ TButonFormular::TButonFormular(const THandlerFormularDePrintat &handler, QTreeWi
 {
     setText(handler.Caption());
     setIcon(ImagineCertificat());
-    setIconSize(QSize(32, 32));
-    setStyleSheet(QStringLiteral("TButonFormular { background-color: %1; border: 1px solid %2; border-radius: 3px; }"
+    setIconSize(QSize(20, 20));
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+    setStyleSheet(QStringLiteral("TButonFormular { background-color: %1; border: 1px solid %2; border-radius: 3px; padding: 2px; }"
                                  "TButonFormular:hover { border: 2px solid %3; }"
                                  "TButonFormular:pressed { background-color: %2; }")
                       .arg(CuloareDelphi(15791348), CuloareDelphi(16026986), CuloareDelphi(3983359)));

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include <QScreen>
+
 #include "candidates/FormatareNota.h"
 #include "data/UDm.h"
 #include "editors/UEditorCampNota.h"
@@ -184,6 +186,9 @@ void UmpleSiArata(TTemplate &preview, int idElev, const QString &nume)
 {
     UmpleFormular(preview, idElev);
     preview.SeteazaCandidat(nume);
+    // Maximised; sized to the work area too, for window managers that ignore it.
+    if (const QScreen *ecran = preview.screen())
+        preview.setGeometry(ecran->availableGeometry());
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
 }
