@@ -58,8 +58,8 @@ QStringList NumeParametri(const QString &sql)
         while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
             ++j;
         if (j > i + 1) {
-            const QString n = sql.mid(i + 1, j - i - 1).toUpper();
-            if (!nume.contains(n))
+            const QString n = sql.mid(i + 1, j - i - 1);
+            if (!nume.contains(n, Qt::CaseInsensitive))
                 nume.append(n);
         }
         i = j - 1;
@@ -123,7 +123,7 @@ void TQuery::SetSQL(const QString &sql)
 void TQuery::ParamByName(const QString &nume, const QVariant &valoare)
 {
     const QString cheie = nume.toUpper();
-    if (!m_parametri.contains(cheie))
+    if (!m_parametri.contains(nume, Qt::CaseInsensitive))
         throw Exceptie(QStringLiteral("%1: parametrul \"%2\" nu exista.").arg(m_nume, nume));
     if (valoare.typeId() == QMetaType::QString)
         m_valori.insert(cheie, Cp1250::PentruStocare(valoare.toString()));
@@ -153,10 +153,9 @@ QSqlQuery &TQuery::Pregateste()
 
 void TQuery::Leaga(QSqlQuery &q) const
 {
-    for (const QString &nume : m_parametri) {
-        const QVariant v = m_valori.value(nume);
-        q.bindValue(QLatin1Char(':') + nume, v);
-    }
+    // Bound by the name as the statement spells it: Qt matches it exactly.
+    for (const QString &nume : m_parametri)
+        q.bindValue(QLatin1Char(':') + nume, m_valori.value(nume.toUpper()));
 }
 
 void TQuery::Open()

@@ -284,6 +284,20 @@ TEST_F(Interogari, StatementsAreReusedWithinAndAcrossTransactions)
     EXPECT_EQ(gasite, 3);
 }
 
+TEST_F(Interogari, ParametersBindWhateverTheirLetterCase)
+{
+    TDM &dm = *m_dm;
+    dm.Tr.StartTransaction();
+    dm.Q1.SetSQL(QStringLiteral("insert into ELEVI (ID_ELEVI) values (:id)"));
+    dm.Q1.ParamByName(QStringLiteral("ID"), 41);
+    dm.Q1.ExecSQL();
+    dm.Q1.SetSQL(QStringLiteral("insert into ELEVI (ID_ELEVI) values (:Id)"));
+    dm.Q1.ParamByName(QStringLiteral("id"), 42);
+    dm.Q1.ExecSQL();
+    dm.Tr.Commit();
+    EXPECT_EQ(Valoare(dm, QStringLiteral("select list(ID_ELEVI) as V from ELEVI")).toString(), QStringLiteral("41,42"));
+}
+
 TEST_F(Interogari, MisuseRaisesRomanianErrors)
 {
     TDM &dm = *m_dm;
