@@ -1,0 +1,4 @@
+#include "editors/UEditorCampCF.h"
+
+TEditorCampCF::TEditorCampCF(QWidget *parent) : TEditorCampSimplu(parent)
+{}

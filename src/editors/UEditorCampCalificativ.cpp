@@ -1,0 +1,4 @@
+#include "editors/UEditorCampCalificativ.h"
+
+TEditorCampCalificativ::TEditorCampCalificativ(QWidget *parent) : TEditorCampSimplu(parent)
+{}

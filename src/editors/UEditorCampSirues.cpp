@@ -1,0 +1,4 @@
+#include "editors/UEditorCampSirues.h"
+
+TEditorCampSirues::TEditorCampSirues(QWidget *parent) : TEditorCampSimplu(parent)
+{}
