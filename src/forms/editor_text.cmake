@@ -1,0 +1,3 @@
+list(APPEND CERT_UI_SOURCES
+    forms/UEditorTextFormular.cpp
+)

@@ -1,0 +1,182 @@
+#include "records/UModificaLinieProfil.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+#include "data/UDm.h"
+#include "shell/Actiune.h"
+#include "shell/Exceptie.h"
+#include "shell/Mesaje.h"
+#include "shell/UPornireAplicatie.h"
+
+namespace {
+
+const QString kDa = QStringLiteral("DA");
+const QString kSelectiv = QStringLiteral("SELECTIV");
+const QString kNu = QStringLiteral("NU");
+
+TDM &BazaDeDate()
+{
+    if (!DM || !DM->Conectat())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    return *DM;
+}
+
+void AnuleazaTranzactia(TDM &dm)
+{
+    dm.Q1.Close();
+    if (dm.Tr.InTransaction()) {
+        try {
+            dm.Tr.Rollback();
+        } catch (const Exceptie &) {
+        }
+    }
+}
+
+// The tables a line may belong to: the candidates' own and the entity
+// tables; Tr must be active.
+QStringList TabeleEntitati(TDM &dm)
+{
+    QStringList tabele{QStringLiteral("ELEVI")};
+    dm.Q1.SetSQL(QStringLiteral("select    NUME_TABEL from    TABELE order by NUME_TABEL"));
+    for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
+        const QString tabel = dm.Q1.AsString(QStringLiteral("NUME_TABEL"));
+        if (!tabele.contains(tabel))
+            tabele.append(tabel);
+    }
+    dm.Q1.Close();
+    return tabele;
+}
+
+} // namespace
+
+TModificaLinieProfil::TModificaLinieProfil(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("ModificaLinieProfil"));
+    setWindowTitle(QStringLiteral("Modifica linie profil"));
+    setFixedSize(296, 128);
+
+    Label1 = new QLabel(QStringLiteral("Onorez similar"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 6, 280, 14);
+    RzComboBox1 = new QComboBox(this);
+    RzComboBox1->setObjectName(QStringLiteral("RzComboBox1"));
+    RzComboBox1->setEditable(false);
+    RzComboBox1->addItems({kDa, kSelectiv, kNu});
+    RzComboBox1->setGeometry(8, 22, 280, 22);
+    Label1->setBuddy(RzComboBox1);
+
+    Label2 = new QLabel(QStringLiteral("Asociat cu"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(8, 50, 280, 14);
+    RzEdit2 = new QLineEdit(this);
+    RzEdit2->setObjectName(QStringLiteral("RzEdit2"));
+    RzEdit2->setGeometry(8, 66, 280, 22);
+    Label2->setBuddy(RzEdit2);
+
+    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn1->setGeometry(132, 97, 75, 25);
+    RzBitBtn1->setDefault(true);
+    RzBitBtn2 = new QPushButton(QStringLiteral("Renunt"), this);
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    RzBitBtn2->setGeometry(213, 97, 75, 25);
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TModificaLinieProfil::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &TModificaLinieProfil::RzBitBtn2Click);
+
+    CentreazaFereastra(this);
+}
+
+void TModificaLinieProfil::IncarcaLinia(const QString &codFormular, const QString &codPagina,
+                                        const QString &codCamp)
+{
+    m_codFormular = codFormular;
+    m_codPagina = codPagina;
+    m_codCamp = codCamp;
+    TDM &dm = BazaDeDate();
+    dm.Tr.StartTransaction();
+    try {
+        dm.Q1.SetSQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
+                                    "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
+                                    "(COD_CAMP = :COD_CAMP)"));
+        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), codFormular);
+        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), codPagina);
+        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), codCamp);
+        dm.Q1.Open();
+        if (dm.Q1.Eof())
+            throw Exceptie(QStringLiteral("Linia de profil %1.%2.%3 nu mai exista.")
+                               .arg(codFormular, codPagina, codCamp));
+        // Any other mode ("OPTIONAL", empty) shows as "NU", which is how it prints when set.
+        const QString onorez = dm.Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
+        RzComboBox1->setCurrentIndex(onorez == kDa ? 0 : onorez == kSelectiv ? 1 : 2);
+        m_asociatCuIncarcat = dm.Q1.AsString(QStringLiteral("ASOCIAT_CU"));
+        RzEdit2->setText(m_asociatCuIncarcat);
+        dm.Q1.Close();
+        dm.Tr.Rollback();
+    } catch (...) {
+        AnuleazaTranzactia(dm);
+        throw;
+    }
+}
+
+bool TModificaLinieProfil::Salveaza()
+{
+    TDM &dm = BazaDeDate();
+    const QString asociatCu = RzEdit2->text();
+    const int index = RzComboBox1->currentIndex();
+    const QString onorez = index == 0 ? kDa : index == 1 ? kSelectiv : kNu;
+    dm.Tr.StartTransaction();
+    try {
+        // The table name ends up in the lookup's statements: only a table the
+        // program knows may go there (the value loaded is kept as it was).
+        if (asociatCu != m_asociatCuIncarcat) {
+            const QStringList tabele = TabeleEntitati(dm);
+            if (!tabele.contains(asociatCu)) {
+                dm.Tr.Rollback();
+                Mesaje().Avertizare(
+                    QStringLiteral("\"%1\" nu este un tabel al programului. La \"Asociat cu\" "
+                                   "scrieti unul dintre: %2.")
+                        .arg(asociatCu, tabele.join(QStringLiteral(", "))));
+                RzEdit2->setFocus();
+                RzEdit2->selectAll();
+                return false;
+            }
+        }
+        dm.Q1.SetSQL(
+            QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
+                           ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
+                           ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
+        dm.Q1.ParamByName(QStringLiteral("ONOREZ_SIMILAR"), onorez);
+        dm.Q1.ParamByName(QStringLiteral("ASOCIAT_CU"), asociatCu);
+        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), m_codFormular);
+        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), m_codPagina);
+        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), m_codCamp);
+        dm.Q1.ExecSQL();
+        if (dm.Q1.RowsAffected() == 0)
+            throw Exceptie(
+                QStringLiteral("Linia de profil %1.%2.%3 nu mai exista; modificarea nu a fost salvata.")
+                    .arg(m_codFormular, m_codPagina, m_codCamp));
+        dm.Tr.Commit();
+    } catch (...) {
+        AnuleazaTranzactia(dm);
+        throw;
+    }
+    return true;
+}
+
+void TModificaLinieProfil::RzBitBtn1Click()
+{
+    RuleazaActiune([this] {
+        if (Salveaza())
+            accept();
+    });
+}
+
+void TModificaLinieProfil::RzBitBtn2Click()
+{
+    reject();
+}

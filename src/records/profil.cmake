@@ -1,0 +1,4 @@
+list(APPEND CERT_UI_SOURCES
+    records/UConfigurareDiploma.cpp
+    records/UModificaLinieProfil.cpp
+)
