@@ -15,6 +15,7 @@
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/TemplateForm.h"
+#include "forms/UEditorTextFormular.h"
 #include "forms/UPrintCertificatAcordare.h"
 #include "printing/DispozitivProgram.h"
 #include "printing/TiparireCertificat.h"
@@ -180,6 +181,7 @@ int main(int argc, char *argv[])
         StabilesteLocatii(TLocatii::PentruProgram(linie.value(dosarDate)));
         InregistreazaCertificatAcordare(Inregistrari());
         InregistreazaHandlerCertificatAcordare();
+        InstaleazaEditareTextArea();
 
         TOptiuniTiparire tiparire;
         if (linie.isSet(tiparestePdf)) {

@@ -1,12 +1,13 @@
 #include "candidates/UDialogElev.h"
 
-#include "shell/Mesaje.h"
+#include "records/UAdaugaElev.h"
 
 bool ArataDialogElev(QWidget *owner, int idElev)
 {
-    Q_UNUSED(owner);
-    Q_UNUSED(idElev);
-    Mesaje().Informare(QStringLiteral("Fereastra de editare a candidatului nu este inca disponibila in aceasta "
-                                      "versiune."));
-    return false;
+    TAdaugaElev dialog(owner);
+    if (idElev < 0)
+        dialog.PregatesteAdaugare();
+    else
+        dialog.PregatesteModificare(idElev);
+    return dialog.exec() == QDialog::Accepted;
 }

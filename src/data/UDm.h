@@ -148,6 +148,10 @@ public:
     // The expression with every "{FORMULAR.PAGINA.CAMP}" replaced by its
     // value for the record; Tr must be active.
     QString ParseExp(const QString &expresie, int id);
+    // The expression with every "{...}" replaced by the value given for that
+    // reference; a reference left open at the end is dropped.
+    static QString ExpandeazaReferinte(const QString &expresie,
+                                       const std::function<QString(const TReferintaCamp &)> &valoare);
 
     // Writing the entity table list, the entity tables' own schema, the data
     // types and the form profile into the database; run at every start.

@@ -167,10 +167,9 @@ QString TDM::ValoareProprie(const QString &codFormular, const QString &codPagina
     return valoare;
 }
 
-QString TDM::ParseExp(const QString &expresie, int id)
+QString TDM::ExpandeazaReferinte(const QString &expresie,
+                                const std::function<QString(const TReferintaCamp &)> &valoare)
 {
-    if (!Tr.InTransaction())
-        throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
     QString rezultat;
     QString referinta;
     bool inauntru = false;
@@ -183,12 +182,20 @@ QString TDM::ParseExp(const QString &expresie, int id)
                 rezultat += c;
             }
         } else if (c == QLatin1Char('}')) {
-            const TReferintaCamp r = ParseCamp(referinta);
-            rezultat += ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, id);
+            rezultat += valoare(ParseCamp(referinta));
             inauntru = false;
         } else {
             referinta += c;
         }
     }
     return rezultat;
+}
+
+QString TDM::ParseExp(const QString &expresie, int id)
+{
+    if (!Tr.InTransaction())
+        throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
+    return ExpandeazaReferinte(expresie, [this, id](const TReferintaCamp &r) {
+        return ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, id);
+    });
 }

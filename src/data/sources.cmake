@@ -5,6 +5,7 @@ list(APPEND CERT_CORE_SOURCES
     data/UDmSincronizare.cpp
     data/UDmValori.cpp
     data/UInregistrari.cpp
+    data/ULegaturi.cpp
     data/UProfilCertificatAcordare.cpp
     data/UProfilDiploma.cpp
     data/UTabele.cpp

@@ -7,6 +7,8 @@
 
 #include "candidates/UListaElevi.h"
 #include "printing/PrintWizUnit.h"
+#include "records/UConfigurareDiploma.h"
+#include "records/UListaGenerica.h"
 #include "settings/UEditorConfigGlobal.h"
 #include "shell/Actiune.h"
 #include "shell/Mesaje.h"
@@ -92,12 +94,17 @@ void TCertificatAcordareMain::Formatnote1Click()
 
 void TCertificatAcordareMain::Configurarediploma1Click()
 {
-    Indisponibil();
+    TConfigurareDiploma dialog(this);
+    dialog.exec();
 }
 
 void TCertificatAcordareMain::Configurarescoala1Click()
 {
-    Indisponibil();
+    TListaGenerica lista(this);
+    lista.setWindowTitle(QStringLiteral("Configurare institutie"));
+    lista.Tabel = QStringLiteral("INSTITUTIA");
+    lista.IncarcaLista();
+    lista.exec();
 }
 
 void TCertificatAcordareMain::ImportdinExcel1Click()

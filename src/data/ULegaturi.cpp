@@ -1,0 +1,151 @@
+#include "data/ULegaturi.h"
+
+#include "data/UDm.h"
+#include "data/UInregistrari.h"
+#include "data/UProfilDiploma.h"
+#include "shell/Exceptie.h"
+
+namespace Legaturi {
+namespace {
+
+void CereTranzactie(TDM &dm)
+{
+    if (!dm.Tr.InTransaction())
+        throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa pentru legaturile candidatului."));
+}
+
+// Table names end up in statements: only plain identifiers of TABELE are used.
+void VerificaNume(const QString &tabel)
+{
+    for (const QChar c : tabel) {
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('_'))
+            throw Exceptie(QStringLiteral("Numele de tabel \"%1\" nu este valid.").arg(tabel));
+    }
+    if (tabel.isEmpty())
+        throw Exceptie(QStringLiteral("Lipseste numele tabelului."));
+}
+
+struct TCod
+{
+    QString formular, pagina, camp;
+};
+
+QList<TCod> LiniiTabel(TDM &dm, const QString &tabel)
+{
+    QList<TCod> linii;
+    dm.Q4.SetSQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA where ASOCIAT_CU = "
+                                ":TABEL order by ORDINE"));
+    dm.Q4.ParamByName(QStringLiteral("TABEL"), tabel);
+    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
+        linii.append({dm.Q4.AsString(QStringLiteral("COD_FORMULAR")), dm.Q4.AsString(QStringLiteral("COD_PAGINA")),
+                      dm.Q4.AsString(QStringLiteral("COD_CAMP"))});
+    dm.Q4.Close();
+    return linii;
+}
+
+} // namespace
+
+QStringList TabeleLegate(TDM &dm)
+{
+    CereTranzactie(dm);
+    QStringList tabele;
+    dm.Q4.SetSQL(QStringLiteral("select p.ASOCIAT_CU from PROFIL_DIPLOMA p where p.ASOCIAT_CU <> 'ELEVI' and exists "
+                                "(select 1 from TABELE t where t.NUME_TABEL = p.ASOCIAT_CU) order by p.ORDINE"));
+    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next()) {
+        const QString t = dm.Q4.AsString(QStringLiteral("ASOCIAT_CU"));
+        if (!tabele.contains(t))
+            tabele.append(t);
+    }
+    dm.Q4.Close();
+    return tabele;
+}
+
+QString DenumireInregistrare(TDM &dm, const QString &expresie, const QString &tabel, int id)
+{
+    CereTranzactie(dm);
+    VerificaNume(tabel);
+    return TDM::ExpandeazaReferinte(expresie, [&](const TReferintaCamp &r) {
+        dm.Q6.SetSQL(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "
+                                    "COD_PAGINA = :COD_PAGINA and COD_CAMP = :COD_CAMP and ID_%1 = :ID")
+                         .arg(tabel));
+        dm.Q6.ParamByName(QStringLiteral("COD_FORMULAR"), r.CodFormular);
+        dm.Q6.ParamByName(QStringLiteral("COD_PAGINA"), r.CodPagina);
+        dm.Q6.ParamByName(QStringLiteral("COD_CAMP"), r.CodCamp);
+        dm.Q6.ParamByName(QStringLiteral("ID"), id);
+        dm.Q6.Open();
+        const QString valoare = dm.Q6.Eof() ? QString() : dm.Q6.AsString(QStringLiteral("VALOARE_TEXT"));
+        dm.Q6.Close();
+        return valoare;
+    });
+}
+
+QList<TInregistrare> Inregistrari(TDM &dm, const QString &tabel)
+{
+    CereTranzactie(dm);
+    VerificaNume(tabel);
+    const TClasaListaProfilDiploma *profil = ::Inregistrari().Profil();
+    const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
+    QList<int> iduri;
+    dm.Q4.SetSQL(QStringLiteral("select ID_%1 as ID from %1 order by ID_%1").arg(tabel));
+    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
+        iduri.append(dm.Q4.AsInteger(QStringLiteral("ID")));
+    dm.Q4.Close();
+    QList<TInregistrare> inregistrari;
+    for (const int id : iduri)
+        inregistrari.append({id, DenumireInregistrare(dm, expresie, tabel, id)});
+    return inregistrari;
+}
+
+std::optional<int> Legatura(TDM &dm, int idElev, const QString &tabel)
+{
+    CereTranzactie(dm);
+    VerificaNume(tabel);
+    dm.Q4.SetSQL(QStringLiteral("select first 1 d.IDF_%1 as IDF from \"DATE\" d join PROFIL_DIPLOMA p on "
+                                "p.COD_FORMULAR = d.COD_FORMULAR and p.COD_PAGINA = d.COD_PAGINA and p.COD_CAMP = "
+                                "d.COD_CAMP where d.ID_ELEVI = :ID and p.ASOCIAT_CU = :TABEL and d.IDF_%1 is not null "
+                                "order by p.ORDINE")
+                     .arg(tabel));
+    dm.Q4.ParamByName(QStringLiteral("ID"), idElev);
+    dm.Q4.ParamByName(QStringLiteral("TABEL"), tabel);
+    dm.Q4.Open();
+    std::optional<int> id;
+    if (!dm.Q4.Eof())
+        id = dm.Q4.AsInteger(QStringLiteral("IDF"));
+    dm.Q4.Close();
+    return id;
+}
+
+void ScrieLegatura(TDM &dm, int idElev, const QString &tabel, std::optional<int> idInregistrare)
+{
+    CereTranzactie(dm);
+    VerificaNume(tabel);
+    const QVariant valoare = idInregistrare ? QVariant(*idInregistrare) : QVariant(QMetaType::fromType<int>());
+    for (const TCod &c : LiniiTabel(dm, tabel)) {
+        const auto coduri = [&](TQuery &q) {
+            q.ParamByName(QStringLiteral("COD_FORMULAR"), c.formular);
+            q.ParamByName(QStringLiteral("COD_PAGINA"), c.pagina);
+            q.ParamByName(QStringLiteral("COD_CAMP"), c.camp);
+            q.ParamByName(QStringLiteral("ID"), idElev);
+        };
+        dm.Q4.SetSQL(QStringLiteral("select count(*) as N from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "
+                                    "COD_PAGINA = :COD_PAGINA and COD_CAMP = :COD_CAMP and ID_ELEVI = :ID"));
+        coduri(dm.Q4);
+        dm.Q4.Open();
+        const bool exista = dm.Q4.AsInteger(QStringLiteral("N")) > 0;
+        dm.Q4.Close();
+        if (exista)
+            dm.Q4.SetSQL(QStringLiteral("update \"DATE\" set IDF_%1 = :IDF where COD_FORMULAR = :COD_FORMULAR and "
+                                        "COD_PAGINA = :COD_PAGINA and COD_CAMP = :COD_CAMP and ID_ELEVI = :ID")
+                             .arg(tabel));
+        else
+            dm.Q4.SetSQL(QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, IDF_%1, "
+                                        "VALOARE_TEXT, VALOARE_NUM) values (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
+                                        ":ID, :IDF, '', 0)")
+                             .arg(tabel));
+        coduri(dm.Q4);
+        dm.Q4.ParamByName(QStringLiteral("IDF"), valoare);
+        dm.Q4.ExecSQL();
+    }
+}
+
+} // namespace Legaturi

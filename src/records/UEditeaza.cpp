@@ -1,0 +1,28 @@
+#include "records/UEditeaza.h"
+
+#include "editors/UEditorGenericComplex.h"
+
+TEditeaza::TEditeaza(QWidget *parent)
+    : TDialogInregistrare(parent, QStringLiteral("Editeaza"), QStringLiteral("Editeaza"), QSize(620, 420))
+{
+}
+
+void TEditeaza::PregatesteAdaugare()
+{
+    Editor->Construieste(-1, -1, Tabel);
+}
+
+void TEditeaza::PregatesteModificare(int id)
+{
+    IdInregistrare = id;
+    Editor->Construieste(-1, id, Tabel);
+}
+
+void TEditeaza::RzBitBtn1Click()
+{
+    if (!Editor->PotSalva())
+        return;
+    SalveazaInregistrarea(Tabel, IdInregistrare, QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(Tabel),
+                          [this](int id) { Editor->Salveaza(-1, id, Tabel); });
+    accept();
+}

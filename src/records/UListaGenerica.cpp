@@ -1,0 +1,131 @@
+#include "records/UListaGenerica.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "data/UDm.h"
+#include "data/UInregistrari.h"
+#include "data/ULegaturi.h"
+#include "data/UProfilDiploma.h"
+#include "records/UEditeaza.h"
+#include "shell/Actiune.h"
+#include "shell/Exceptie.h"
+#include "shell/Mesaje.h"
+#include "shell/UPornireAplicatie.h"
+
+TListaGenerica::TListaGenerica(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ListaGenerica"));
+    setWindowTitle(QStringLiteral("Lista generica"));
+    resize(784, 446);
+    auto *principal = new QVBoxLayout(this);
+    VT = new QTreeWidget(this);
+    VT->setObjectName(QStringLiteral("VT"));
+    VT->setHeaderLabels({QStringLiteral("Denumire")});
+    VT->header()->resizeSection(0, 512);
+    VT->header()->setSectionsMovable(true);
+    VT->setRootIsDecorated(false);
+    VT->setSelectionBehavior(QAbstractItemView::SelectRows);
+    principal->addWidget(VT, 1);
+    auto *bara = new QHBoxLayout;
+    const auto buton = [&](const char *nume, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(nume));
+        bara->addWidget(b);
+        return b;
+    };
+    RzBitBtn1 = buton("RzBitBtn1", QStringLiteral("Adauga"));
+    RzBitBtn2 = buton("RzBitBtn2", QStringLiteral("Modifica"));
+    RzBitBtn3 = buton("RzBitBtn3", QStringLiteral("Sterge"));
+    bara->addStretch();
+    principal->addLayout(bara);
+    connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn1Click(); }); });
+    connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
+    connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn3Click(); }); });
+    connect(VT, &QTreeWidget::itemDoubleClicked, this, [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
+    CentreazaFereastra(this);
+}
+
+int TListaGenerica::IdSelectat() const
+{
+    const QList<QTreeWidgetItem *> selectate = VT->selectedItems();
+    return selectate.isEmpty() ? -1 : selectate.first()->data(0, Qt::UserRole).toInt();
+}
+
+void TListaGenerica::IncarcaLista()
+{
+    VT->clear();
+    m_linii.clear();
+    const TClasaListaProfilDiploma *profil = Inregistrari().Profil();
+    const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
+    TDM &dm = *DM;
+    dm.Tr.StartTransaction();
+    try {
+        dm.Q5.SetSQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
+        for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next()) {
+            const int id = dm.Q5.AsInteger(QStringLiteral("ID"));
+            // A record shows its own values, read by its own identifier.
+            m_linii.push_back({id, Legaturi::DenumireInregistrare(dm, expresie, Tabel, id)});
+        }
+        dm.Q5.Close();
+        dm.Tr.Rollback();
+    } catch (...) {
+        dm.Q5.Close();
+        if (dm.Tr.InTransaction())
+            dm.Tr.Rollback();
+        throw;
+    }
+    for (const TLinieGenerica &l : m_linii) {
+        auto *nod = new QTreeWidgetItem(VT, {l.Denumire});
+        nod->setData(0, Qt::UserRole, l.Id);
+    }
+}
+
+void TListaGenerica::RzBitBtn1Click()
+{
+    TEditeaza dialog(this);
+    dialog.Tabel = Tabel;
+    dialog.PregatesteAdaugare();
+    if (dialog.exec() == QDialog::Accepted)
+        IncarcaLista();
+}
+
+void TListaGenerica::RzBitBtn2Click()
+{
+    if (VT->selectedItems().isEmpty()) {
+        Mesaje().Informare(QStringLiteral("Va rog selectati o linie!"));
+        return;
+    }
+    const int id = IdSelectat();
+    TEditeaza dialog(this);
+    dialog.Tabel = Tabel;
+    dialog.PregatesteModificare(id);
+    if (dialog.exec() == QDialog::Accepted)
+        IncarcaLista();
+}
+
+void TListaGenerica::RzBitBtn3Click()
+{
+    if (VT->selectedItems().isEmpty()) {
+        Mesaje().Informare(QStringLiteral("Va rog selectati un elev!"));
+        return;
+    }
+    if (!Mesaje().Intrebare(QStringLiteral("Doriti sa stergeti linia: ")))
+        return;
+    TDM &dm = *DM;
+    dm.Tr.StartTransaction();
+    try {
+        dm.Q1.SetSQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
+        dm.Q1.ParamByName(QStringLiteral("ID"), IdSelectat());
+        dm.Q1.ExecSQL();
+        dm.Tr.Commit();
+    } catch (...) {
+        if (dm.Tr.InTransaction())
+            dm.Tr.Rollback();
+        throw;
+    }
+    IncarcaLista();
+}
