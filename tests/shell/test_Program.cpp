@@ -25,8 +25,20 @@ struct Rezultat
     QString erori;
 };
 
+// The program's environment in tests: its settings go to a folder of the
+// test run's own, never to the user's.
+QProcessEnvironment MediuIzolat()
+{
+    static QTemporaryDir setari;
+    QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
+    mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), setari.filePath(QStringLiteral("config")));
+    mediu.insert(QStringLiteral("XDG_DATA_HOME"), setari.filePath(QStringLiteral("share")));
+    mediu.remove(QStringLiteral("CERTIFICAT_ACORDARE_DATE"));
+    return mediu;
+}
+
 Rezultat Ruleaza(const QString &program, const QStringList &argumente, const QStringList &prefix = {},
-                 const QProcessEnvironment &mediu = QProcessEnvironment::systemEnvironment())
+                 const QProcessEnvironment &mediu = MediuIzolat())
 {
     QProcess proces;
     proces.setProcessEnvironment(mediu);
@@ -118,7 +130,7 @@ TEST(Program, OrdinaryUserOpensItsDatabaseAfterRootUsedTheEngine)
 
     const QStringList caUtilizator = {QStringLiteral("/usr/bin/setpriv"), QStringLiteral("--reuid=65534"),
                                       QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
-    QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment mediu = MediuIzolat();
     mediu.remove(QStringLiteral("FIREBIRD_LOCK"));
     mediu.insert(QStringLiteral("HOME"), date);
     mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
