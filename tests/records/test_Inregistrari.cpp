@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "candidates/UUmplereFormular.h"
 #include "data/UTabeleCertificatAcordare.h"
+#include "forms/FormularDePrintat.h"
+#include "forms/QFormularTextArea.h"
+#include "forms/UPrintCertificatAcordare.h"
+#include "printing/DispozitivImprimanta.h"
+#include "printing/TiparireCertificat.h"
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericComplex.h"
 #include "records/UAdaugaElev.h"
@@ -161,4 +170,76 @@ TEST_F(Inregistrari, AFailedSaveLeavesNoHalfCreatedCandidate)
     EXPECT_EQ(Numar(QStringLiteral("ELEVI")), 0);
     EXPECT_EQ(Numar(QStringLiteral("\"DATE\"")), 0);
     EXPECT_EQ(dialog.IdElev, -1);
+}
+
+// As a new user would: an institution with all its data, a candidate, then the
+// certificate on screen and in a PDF.
+TEST_F(Inregistrari, EndToEndTheInstitutionsDataPrintsOnStubAndCertificate)
+{
+    const QList<std::pair<QString, QString>> date = {
+        {QStringLiteral("C_INSTITUTIA_INVATAMANT"), QStringLiteral("Liceul")},
+        {QStringLiteral("C_ADRESA"), QStringLiteral("Iasi")},
+        {QStringLiteral("C_SESIUNEA"), QStringLiteral("iunie")},
+        {QStringLiteral("C_NUMAR_ORDIN"), QStringLiteral("5123")},
+        {QStringLiteral("C_DATA_ORDIN"), QStringLiteral("01.09.2026")},
+        {QStringLiteral("C_DATA_VIGOARE"), QStringLiteral("02.09.2026")},
+        {QStringLiteral("C_RECTOR"), QStringLiteral("Ionescu")},
+        {QStringLiteral("C_DECAN_DIRECTOR"), QStringLiteral("Marin")},
+        {QStringLiteral("C_SECRETAR_SEF"), QStringLiteral("Dobre")},
+    };
+    {
+        TEditeaza institutie;
+        institutie.Tabel = QStringLiteral("INSTITUTIA");
+        institutie.PregatesteAdaugare();
+        for (const auto &[camp, valoare] : date)
+            Scrie(institutie, camp, valoare);
+        institutie.show();
+        institutie.RzBitBtn1->click();
+        ASSERT_EQ(institutie.result(), QDialog::Accepted);
+    }
+    {
+        TAdaugaElev elev;
+        elev.PregatesteAdaugare();
+        Scrie(elev, QStringLiteral("C_NUME"), QStringLiteral("Popescu"));
+        elev.show();
+        elev.RzBitBtn1->click();
+        ASSERT_EQ(elev.result(), QDialog::Accepted) << MesajeTest().Mesaje().value(0).text.toStdString();
+    }
+    const int id = Valoare(*m_dm, QStringLiteral("select max(ID_ELEVI) as V from ELEVI")).toInt();
+
+    // Every area of an institution field, on the stub and on the certificate, shows the record's value.
+    TPrintCertificatAcordare preview;
+    UmpleFormular(preview, id);
+    QHash<QString, QString> asteptat;
+    for (const auto &[camp, valoare] : date) {
+        asteptat.insert(camp, valoare);
+        asteptat.insert(QStringLiteral("D") + camp.mid(1), valoare);
+    }
+    asteptat.insert(QStringLiteral("C_INSTITUTIA_INVATAMANT_1"), QStringLiteral("Liceul"));
+    asteptat.insert(QStringLiteral("D_INSTITUTIA_INVATAMANT_1"), QStringLiteral("Liceul"));
+    int verificate = 0;
+    for (TFormularTextArea *arie : preview.FormularDePrintat1->TextAreas()) {
+        const QString camp = arie->Denumire1().section(QLatin1Char('.'), 2);
+        if (!asteptat.contains(camp))
+            continue;
+        EXPECT_EQ(arie->Text(), asteptat.value(camp)) << camp.toStdString();
+        ++verificate;
+    }
+    EXPECT_EQ(verificate, 20);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+    QTemporaryDir dosar;
+    const QString pdf = dosar.filePath(QStringLiteral("certificat.pdf"));
+    {
+        const auto dispozitiv = TDispozitivImprimantaQt::PentruPdf(pdf);
+        TiparestePagina(*dispozitiv, *preview.FormularDePrintat1, 0, 2, false, 0, 0);
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString tiparit = QString::fromUtf8(text.readAllStandardOutput());
+    for (const auto &[camp, valoare] : date)
+        EXPECT_GE(tiparit.count(valoare), camp == QLatin1String("C_INSTITUTIA_INVATAMANT") ? 4 : 2) << camp.toStdString();
+    EXPECT_EQ(tiparit.count(QStringLiteral("Popescu")), 2);
 }
