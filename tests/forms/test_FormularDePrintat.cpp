@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -14,6 +12,7 @@
 #include "forms/ParticularizareTextArea.h"
 #include "forms/QFormularTextArea.h"
 #include "printing/DispozitivImprimanta.h"
+#include "support/CitirePdf.h"
 
 namespace {
 
@@ -404,19 +403,13 @@ TEST_F(Formular, APrintedPageReadsBackWithEachTextAtItsMillimetresOnTheSheet)
             suprafata->PrintAll(*pdf, oglindit, DirectorModificari(), 2.0, 0.0);
             pdf->TerminaDocument();
         }
-        QProcess proces;
-        proces.start(pdftotext, {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-        ASSERT_TRUE(proces.waitForFinished(60000));
-        const QString html = QString::fromUtf8(proces.readAllStandardOutput());
-        const QRegularExpression cuvant(QStringLiteral(
-            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">PROBA</word>)re"));
-        const auto gasit = cuvant.match(html);
-        ASSERT_TRUE(gasit.hasMatch()) << html.toStdString();
-        const double mmPePunct = 25.4 / 72;
-        const double stanga = gasit.captured(1).toDouble() * mmPePunct;
-        const double sus = gasit.captured(2).toDouble() * mmPePunct;
-        const double dreapta = gasit.captured(3).toDouble() * mmPePunct;
-        const double jos = gasit.captured(4).toDouble() * mmPePunct;
+        const QList<QRectF> cutii = CuvantPdf(fisier, QStringLiteral("PROBA"));
+        ASSERT_EQ(cutii.size(), 1) << TextPdfCuCutii(fisier).toStdString();
+        const double mmPePunct = kMmPePunctPdf;
+        const double stanga = cutii.first().left() * mmPePunct;
+        const double sus = cutii.first().top() * mmPePunct;
+        const double dreapta = cutii.first().right() * mmPePunct;
+        const double jos = cutii.first().bottom() * mmPePunct;
         if (!oglindit) {
             EXPECT_NEAR(stanga, 102.0, 0.6);
             // Bottom-aligned: the text cell ends on the area's bottom edge.

@@ -2,13 +2,13 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "printing/DispozitivImprimanta.h"
 #include "shell/Exceptie.h"
+#include "support/CitirePdf.h"
 
 namespace {
 
@@ -204,20 +204,15 @@ TEST(DispozitivQt, APrintedPdfReadsBackWithTheTextWhereItWasDrawn)
         pdf->TerminaDocument();
     }
 
-    QProcess proces;
-    proces.start(pdftotext, {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-    ASSERT_TRUE(proces.waitForFinished(60000));
-    const QString html = QString::fromUtf8(proces.readAllStandardOutput());
-    const QRegularExpression cuvant(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">CERTIFICAT</word>)re"));
-    const auto gasit = cuvant.match(html);
-    ASSERT_TRUE(gasit.hasMatch()) << html.toStdString();
+    const QString html = TextPdfCuCutii(fisier);
+    const QList<QRectF> cutii = CuvantPdf(fisier, QStringLiteral("CERTIFICAT"));
+    ASSERT_EQ(cutii.size(), 1) << html.toStdString();
 
     // Device pixels count from the printable corner; the PDF's points from the sheet's.
     const double punctePePixel = 72.0 / rezolutie;
-    const double xMin = gasit.captured(1).toDouble();
-    const double yMin = gasit.captured(2).toDouble();
-    const double yMax = gasit.captured(4).toDouble();
+    const double xMin = cutii.first().left();
+    const double yMin = cutii.first().top();
+    const double yMax = cutii.first().bottom();
     EXPECT_NEAR(xMin, (1000 + geometrie.PhysicalOffsetX) * punctePePixel, 2.0);
     EXPECT_NEAR(yMin, (500 + geometrie.PhysicalOffsetY) * punctePePixel, 3.0);
     EXPECT_NEAR(yMax - yMin, 100 * punctePePixel, 3.0);

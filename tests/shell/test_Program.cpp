@@ -7,10 +7,10 @@
 #include <QProcess>
 #include <QRectF>
 #include <QStandardPaths>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "support/BazaTest.h"
+#include "support/CitirePdf.h"
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -153,25 +153,13 @@ TEST(Program, OrdinaryUserOpensItsDatabaseAfterRootUsedTheEngine)
 
 namespace {
 
-// Where pdftotext finds a word in the document, in millimetres, in reading order.
-QList<QRectF> CuvantPdf(const QString &fisier, const QString &cautat)
+// Where the word stands in the PDF, in millimetres.
+QList<QRectF> CuvantPdfMm(const QString &fisier, const QString &cuvant)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression cuvant(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    QList<QRectF> cuvinte;
-    const double mm = 25.4 / 72;
-    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        const QPointF a(m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm);
-        const QPointF b(m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm);
-        if (m.captured(5) == cautat)
-            cuvinte.append(QRectF(a, b));
-    }
-    return cuvinte;
+    QList<QRectF> cutii;
+    for (const QRectF &c : CuvantPdf(fisier, cuvant))
+        cutii.append(QRectF(c.topLeft() * kMmPePunctPdf, c.bottomRight() * kMmPePunctPdf));
+    return cutii;
 }
 
 } // namespace
@@ -199,9 +187,9 @@ TEST(Program, PrintsCertificatesToAPdfWhereTheirMillimetresSay)
                           QStringLiteral("1"), QStringLiteral("--margine-stanga"), QStringLiteral("0"),
                           QStringLiteral("--margine-sus"), QStringLiteral("0"), QStringLiteral("--drept")});
     ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
-    QList<QRectF> cuvinte = CuvantPdf(pdf, QStringLiteral("POPESCU"));
+    QList<QRectF> cuvinte = CuvantPdfMm(pdf, QStringLiteral("POPESCU"));
     ASSERT_EQ(cuvinte.size(), 2) << "the name on the stub and on the certificate";
-    EXPECT_TRUE(CuvantPdf(pdf, QStringLiteral("IONESCU")).isEmpty());
+    EXPECT_TRUE(CuvantPdfMm(pdf, QStringLiteral("IONESCU")).isEmpty());
     QRectF nume = cuvinte.first();
     EXPECT_NEAR(nume.center().x(), centru, 0.3);
     EXPECT_GT(nume.top(), 64.80 - 0.3);
@@ -213,9 +201,9 @@ TEST(Program, PrintsCertificatesToAPdfWhereTheirMillimetresSay)
                           QStringLiteral("--toti"), QStringLiteral("--margine-stanga"), QStringLiteral("2,5"),
                           QStringLiteral("--margine-sus"), QStringLiteral("-1"), QStringLiteral("--intors")});
     ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
-    cuvinte = CuvantPdf(intors, QStringLiteral("POPESCU"));
+    cuvinte = CuvantPdfMm(intors, QStringLiteral("POPESCU"));
     ASSERT_EQ(cuvinte.size(), 2);
-    EXPECT_EQ(CuvantPdf(intors, QStringLiteral("IONESCU")).size(), 2) << "every candidate, on a page of its own";
+    EXPECT_EQ(CuvantPdfMm(intors, QStringLiteral("IONESCU")).size(), 2) << "every candidate, on a page of its own";
     // Turned, the stub's name is the lower of the two on the page.
     nume = cuvinte.first().top() > cuvinte.last().top() ? cuvinte.first() : cuvinte.last();
     EXPECT_NEAR(nume.center().x(), 297.0 - (centru + 2.5), 0.3);
