@@ -223,7 +223,7 @@ TEST_F(EditorTextFormular, OkTakesEveryChoiceOverAndSavesIt)
             d.RzComboBox2->setCurrentIndex(2);
             d.RzComboBox3->setCurrentIndex(1);
             // A typeface picked while "implicit" stays set is not used.
-            d.RzFontComboBox1->setCurrentIndex(d.RzFontComboBox1->findText(QStringLiteral("DejaVu Serif")));
+            d.RzFontComboBox1->setCurrentIndex(d.RzFontComboBox1->findText(QStringLiteral("Liberation Serif")));
             d.RzRadioButton11->setChecked(true);
         },
         true);
@@ -271,7 +271,7 @@ TEST_F(EditorTextFormular, HalfAMillimetreLeftMovesThePrintedTextButNotTheScreen
 
 TEST_F(EditorTextFormular, AChosenTypefaceDrawsAtTheSizeOfTheFontComponent)
 {
-    const QString familie = QStringLiteral("DejaVu Serif");
+    const QString familie = QStringLiteral("Liberation Serif");
     TLaDeschidere laDeschidere(
         [&](TEditorTextFormular &d) {
             const int index = d.RzFontComboBox1->findText(familie);
@@ -389,12 +389,12 @@ TEST_F(EditorTextFormular, EachGroupOfRadioButtonsIsExclusiveOnItsOwn)
 
     // Picking a typeface from the list means using it.
     d.RzRadioButton11->click();
-    const int index = d.RzFontComboBox1->findText(QStringLiteral("DejaVu Sans"));
+    const int index = d.RzFontComboBox1->findText(QStringLiteral("Liberation Sans"));
     ASSERT_GE(index, 0);
     d.RzFontComboBox1->setCurrentIndex(index);
     emit d.RzFontComboBox1->activated(index);
     EXPECT_TRUE(d.RzRadioButton12->isChecked());
-    EXPECT_EQ(d.Alegeri().Familie, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(d.Alegeri().Familie, QStringLiteral("Liberation Sans"));
 }
 
 TEST_F(EditorTextFormular, AClickOnAnAreaOpensTheDialogOnceInstalled)

@@ -269,7 +269,7 @@ TEST(AspectEfectiv, ChoicesOverrideTheDesignedFontAndAlignment)
     TFontFormular proiectat(nullptr, QStringLiteral("Stanga"));
     proiectat.SetBold(true);
     TFontFormular altul(nullptr, QStringLiteral("Dreapta"));
-    altul.SetFontName(QStringLiteral("DejaVu Serif"));
+    altul.SetFontName(QStringLiteral("Liberation Serif"));
     altul.SetItalic(true);
     altul.SetCharSet(0);
 
@@ -288,7 +288,7 @@ TEST(AspectEfectiv, ChoicesOverrideTheDesignedFontAndAlignment)
     EXPECT_EQ(a.Aliniere, TAliniere::Dreapta);
     EXPECT_EQ(a.Grosime, 400);
     EXPECT_TRUE(a.Italic);
-    EXPECT_EQ(a.Familie, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(a.Familie, QStringLiteral("Liberation Serif"));
 
     c.Italic = 2;
     c.Bold = 1;

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -227,8 +226,6 @@ TEST_F(Inregistrari, EndToEndTheInstitutionsDataPrintsOnStubAndCertificate)
     }
     EXPECT_EQ(verificate, 20);
 
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
     QTemporaryDir dosar;
     const QString pdf = dosar.filePath(QStringLiteral("certificat.pdf"));
     {

@@ -1,14 +1,25 @@
 #include "support/CitirePdf.h"
 
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 QString TextPdfCuCutii(const QString &fisier)
 {
+    // scripts/setup.sh installs it: a missing tool is a failure, never a skip.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        ADD_FAILURE() << "pdftotext is missing: run scripts/setup.sh (package poppler-utils)";
+        return QString();
+    }
     QProcess proces;
     proces.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-    if (!proces.waitForFinished(60000))
+    if (!proces.waitForFinished(60000) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext could not read " << fisier.toStdString() << ": "
+                      << proces.readAllStandardError().toStdString();
         return QString();
+    }
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
 
