@@ -69,6 +69,15 @@ void TLogicaPrintWiz::Inapoi()
     m_pagina = it == m_istoric.end() ? SelectareImprimanta : it->second;
 }
 
+QString TLogicaPrintWiz::TextReintroducere() const
+{
+    return parte == Parte::Aceeasi
+               ? QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sagetile pe partea vizibila a "
+                                "paginii, asa cum se vede in imaginea alaturata.")
+               : QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sageata HASURATA pe partea "
+                                "vizibila a paginii, asa cum se vede in imaginea alaturata.");
+}
+
 QRect TLogicaPrintWiz::DreptunghiImagine(const QSize &pagina, const QSize &sablon, const QSize &imagine)
 {
     if (sablon.width() <= 0 || sablon.height() <= 0)
@@ -76,9 +85,11 @@ QRect TLogicaPrintWiz::DreptunghiImagine(const QSize &pagina, const QSize &sablo
     // 64-bit products: a 600 dpi page times a large template overflows 32 bits.
     const qint64 W = pagina.width(), H = pagina.height();
     const qint64 tw = sablon.width(), th = sablon.height();
-    const qint64 stanga = W * ((tw - imagine.width()) / 2) / tw;
-    const qint64 sus = H * ((th - imagine.height()) / 2) / th;
-    const qint64 latime = W * imagine.width() / tw;
-    const qint64 inaltime = H * imagine.height() / th;
-    return QRect(int(stanga), int(sus), int(latime), int(inaltime));
+    const qint64 dx = (tw - imagine.width()) / 2;
+    const qint64 dy = (th - imagine.height()) / 2;
+    // Each corner is truncated on its own: the far edges are W * (dx + width) / tw,
+    // not the truncated left edge plus the truncated width.
+    const QPoint stangaSus(int(W * dx / tw), int(H * dy / th));
+    const QPoint dreaptaJos(int(W * (dx + imagine.width()) / tw), int(H * (dy + imagine.height()) / th));
+    return QRect(stangaSus, QSize(dreaptaJos.x() - stangaSus.x(), dreaptaJos.y() - stangaSus.y()));
 }

@@ -53,6 +53,10 @@ public:
     bool HorizontalLineBottom = false;
     int FeedMode = 0;
 
+    // How page 8 asks for the sheet: with both arrows in sight when the user
+    // answered "Pe aceeasi parte", with the hatched one otherwise.
+    QString TextReintroducere() const;
+
     // Where a picture of the template goes on a printable area of the given
     // size: as it sits centred on the template, scaled to the page.
     static QRect DreptunghiImagine(const QSize &pagina, const QSize &sablon, const QSize &imagine);

@@ -16,6 +16,7 @@
 #include "printing/UAllStuffReg.h"
 #include "shell/Actiune.h"
 #include "shell/Exceptie.h"
+#include "shell/UPornireAplicatie.h"
 
 void SetupPrinterPage(bool portret)
 {
@@ -221,6 +222,7 @@ TPrintWiz::TPrintWiz(QWidget *parent)
     if (curenta >= 0 && curenta < ListaImprimante->topLevelItemCount())
         ListaImprimante->topLevelItem(curenta)->setSelected(true);
     ArataPagina(TLogicaPrintWiz::SelectareImprimanta);
+    CentreazaFereastra(this);
 }
 
 int TPrintWiz::PaginaVizibila() const
@@ -268,12 +270,7 @@ void TPrintWiz::NiceButton2Click()
         m_imagineAlimentare8->setPixmap(imagine);
     }
     if (pagina == TLogicaPrintWiz::Liniile)
-        m_textReintroducere->setText(
-            m_logica.PrintsOnOppositeFace
-                ? QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sageata HASURATA pe partea vizibila a "
-                                 "paginii, asa cum se vede in imaginea alaturata.")
-                : QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sagetile pe partea vizibila a "
-                                 "paginii, asa cum se vede in imaginea alaturata."));
+        m_textReintroducere->setText(m_logica.TextReintroducere());
     ArataPagina(pagina);
 }
 

@@ -101,4 +101,19 @@ TEST(LogicaPrintWiz, TestPicturesSitOnThePageAsOnTheTemplate)
     EXPECT_EQ(TLogicaPrintWiz::DreptunghiImagine({4760, 6812}, {100, 100}, {100, 100}), QRect(0, 0, 4760, 6812));
     EXPECT_EQ(TLogicaPrintWiz::DreptunghiImagine({1000, 1000}, {10, 10}, {13, 10}), QRect(-100, 0, 1300, 1000));
     EXPECT_EQ(TLogicaPrintWiz::DreptunghiImagine({1000, 1000}, {0, 10}, {13, 10}), QRect());
+    // The far edges are truncated on their own: 5 * 2 / 3 = 3, where 1 + 1 would give 2.
+    EXPECT_EQ(TLogicaPrintWiz::DreptunghiImagine({5, 5}, {3, 3}, {1, 1}), QRect(QPoint(1, 1), QSize(2, 2)));
+}
+
+TEST(LogicaPrintWiz, PageEightAsksForBothArrowsOnlyWhenTheyCameOutOnTheSameSide)
+{
+    TLogicaPrintWiz w;
+    const QString ambele = QStringLiteral("cu sagetile pe partea vizibila");
+    const QString hasurata = QStringLiteral("cu sageata HASURATA pe partea vizibila");
+    w.parte = TLogicaPrintWiz::Parte::Aceeasi;
+    EXPECT_TRUE(w.TextReintroducere().contains(ambele));
+    w.parte = TLogicaPrintWiz::Parte::Opusa;
+    EXPECT_TRUE(w.TextReintroducere().contains(hasurata));
+    w.parte = TLogicaPrintWiz::Parte::Niciuna;
+    EXPECT_TRUE(w.TextReintroducere().contains(hasurata));
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
@@ -9,6 +12,7 @@
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
 #include "settings/StocareSetari.h"
+#include "shell/Pozitionare.h"
 #include "support/MesajeTest.h"
 
 class PrintWiz : public ::testing::Test
@@ -128,4 +132,30 @@ TEST_F(PrintWiz, APrinterErrorStillEndsTheDocument)
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare), QStringList{QStringLiteral("Imprimanta nu raspunde")});
     EXPECT_FALSE(m_imprimanta.DocumentDeschis());
     EXPECT_EQ(wiz.PaginaVizibila(), 5) << "the page stays until the test print succeeds";
+}
+
+TEST_F(PrintWiz, OpensCentredAndAsksOnPageEightAsTheSideAnswerSays)
+{
+    TPrintWiz wiz;
+    const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(wiz.frameGeometry().topLeft(), PozitieCentrata(zona, wiz.frameGeometry().size()));
+
+    const auto textPagina8 = [&] {
+        QStringList texte;
+        for (const QLabel *l : wiz.PageControl1->widget(8)->findChildren<QLabel *>())
+            texte.append(l->text());
+        return texte.join(QLatin1Char('\n'));
+    };
+    for (int i = 0; i < 6; ++i)
+        wiz.NiceButton2Click();
+    ASSERT_EQ(wiz.PaginaVizibila(), 7);
+    // Nothing answered: the sheet goes back with the hatched arrow in sight.
+    wiz.NiceButton2Click();
+    ASSERT_EQ(wiz.PaginaVizibila(), 8);
+    EXPECT_TRUE(textPagina8().contains(QStringLiteral("cu sageata HASURATA"))) << textPagina8().toStdString();
+    wiz.RzBitBtn1Click();
+    wiz.RadioButton6->setChecked(true);
+    wiz.NiceButton2Click();
+    EXPECT_TRUE(textPagina8().contains(QStringLiteral("cu sagetile pe partea vizibila")));
+    EXPECT_FALSE(wiz.Logica().PrintsOnOppositeFace);
 }
