@@ -1,6 +1,5 @@
 #include "printing/UAllStuffReg.h"
 
-
 #include "settings/StocareSetari.h"
 #include "shell/Exceptie.h"
 #include "shell/Mesaje.h"
@@ -150,8 +149,19 @@ bool TAllStuffReg::RealDinText(const QString &text, double &valoare)
 void TAllStuffReg::Citeste()
 {
     const std::unique_ptr<ICheieSetari> cheie = m_stocare.DeschideCheie(kCheie);
-    if (cheie->Exista(QStringLiteral("all"))) {
-        const QString text = cheie->CitesteSir(QStringLiteral("all"));
+    try {
+        CitesteValorile(*cheie);
+    } catch (const ExceptieTipSetare &e) {
+        if (!cheie->PuneDeoparte(e.Mesaj()))
+            throw;
+        static_cast<TValoriSetariImprimanta &>(*this) = TValoriSetariImprimanta();
+    }
+}
+
+void TAllStuffReg::CitesteValorile(ICheieSetari &cheie)
+{
+    if (cheie.Exista(QStringLiteral("all"))) {
+        const QString text = cheie.CitesteSir(QStringLiteral("all"));
         const QStringList e = TextVirgule::Descompune(text);
         bool bun = e.size() >= 12;
         int feed = 0;
@@ -168,8 +178,8 @@ void TAllStuffReg::Citeste()
         if (!bun) {
             // Keep the damaged text where it can be recovered from, and start over:
             // printing then asks for the printer wizard instead of failing for good.
-            cheie->ScrieSir(QStringLiteral("all_deteriorat"), text);
-            cheie->Inchide();
+            cheie.ScrieSir(QStringLiteral("all_deteriorat"), text);
+            cheie.Inchide();
             Mesaje().Avertizare(QStringLiteral("Setarile imprimantei sunt deteriorate si nu pot fi citite. "
                                                "Rulati din nou \"Configurare imprimanta\"."));
         } else {
@@ -186,10 +196,10 @@ void TAllStuffReg::Citeste()
             PrinterIndex = index;
         }
     }
-    if (cheie->Exista(QStringLiteral("OglindescFata")))
-        OglindescFata = cheie->CitesteSir(QStringLiteral("OglindescFata"));
-    if (cheie->Exista(QStringLiteral("OglindescVerso")))
-        OglindescVerso = cheie->CitesteSir(QStringLiteral("OglindescVerso"));
+    if (cheie.Exista(QStringLiteral("OglindescFata")))
+        OglindescFata = cheie.CitesteSir(QStringLiteral("OglindescFata"));
+    if (cheie.Exista(QStringLiteral("OglindescVerso")))
+        OglindescVerso = cheie.CitesteSir(QStringLiteral("OglindescVerso"));
 }
 
 void TAllStuffReg::Salveaza()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class ICheieSetari;
 class IStocareSetari;
 
 // The list format of the print settings' "all" value: items joined by
@@ -14,22 +15,9 @@ QString Compune(const QStringList &elemente);
 QStringList Descompune(const QString &text);
 } // namespace TextVirgule
 
-// What the printer wizard learnt about the printer and what the user last
-// entered when inserting a card. Read from the settings store when created,
-// written back when destroyed; the first instance alive is the shared one.
-class TAllStuffReg
+// The print settings themselves, with their values before anything is read.
+struct TValoriSetariImprimanta
 {
-public:
-    // `stocare` nullptr means the store in use; `locale` writes the margins.
-    explicit TAllStuffReg(IStocareSetari *stocare = nullptr, const QLocale &locale = QLocale());
-    ~TAllStuffReg();
-    TAllStuffReg(const TAllStuffReg &) = delete;
-    TAllStuffReg &operator=(const TAllStuffReg &) = delete;
-
-    static const QString kCheie;
-    // The shared instance, or nullptr.
-    static TAllStuffReg *Comun();
-
     bool Configured = false;
     bool PrintsOnOppositeFace = false;
     bool VerticalLineRight = false;
@@ -43,6 +31,23 @@ public:
     double BackTop = 0;
     QString OglindescFata = QStringLiteral("*");
     QString OglindescVerso = QStringLiteral("*");
+};
+
+// What the printer wizard learnt about the printer and what the user last
+// entered when inserting a card. Read from the settings store when created,
+// written back when destroyed; the first instance alive is the shared one.
+class TAllStuffReg : public TValoriSetariImprimanta
+{
+public:
+    // `stocare` nullptr means the store in use; `locale` writes the margins.
+    explicit TAllStuffReg(IStocareSetari *stocare = nullptr, const QLocale &locale = QLocale());
+    ~TAllStuffReg();
+    TAllStuffReg(const TAllStuffReg &) = delete;
+    TAllStuffReg &operator=(const TAllStuffReg &) = delete;
+
+    static const QString kCheie;
+    // The shared instance, or nullptr.
+    static TAllStuffReg *Comun();
 
     QString MirrorChoice(int side) const;
     void SetMirrorChoice(int side, const QString &text);
@@ -57,6 +62,7 @@ public:
 
 private:
     void Citeste();
+    void CitesteValorile(ICheieSetari &cheie);
 
     IStocareSetari &m_stocare;
     QLocale m_locale;

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "shell/Exceptie.h"
+#include "shell/Mesaje.h"
 
 #ifdef Q_OS_WIN
 #include <vector>
@@ -27,9 +28,9 @@ namespace {
 
 IStocareSetari *g_instalata = nullptr;
 
-Exceptie TipInvalid(const QString &nume, const QString &cale)
+ExceptieTipSetare TipInvalid(const QString &nume, const QString &cale)
 {
-    return Exceptie(
+    return ExceptieTipSetare(
         QStringLiteral("Tip de date invalid pentru valoarea \"%1\" din cheia \"%2\".").arg(nume, cale));
 }
 
@@ -215,6 +216,21 @@ QString NumeExistent(const QDir &dosar, const QString &nume)
     return nume;
 }
 
+// Keeps a settings file that cannot be used beside as "<name>.deteriorat",
+// where it can be recovered from, and tells the user once.
+void PastreazaDeteriorat(const QString &fisier, const QString &motiv)
+{
+    const QString copie = fisier + QStringLiteral(".deteriorat");
+    QFile::remove(copie);
+    const bool pastrat = QFile::rename(fisier, copie) || QFile::copy(fisier, copie);
+    const QString urmare =
+        pastrat ? QStringLiteral("Fisierul a fost pastrat ca \"%1\"; programul foloseste setarile implicite.")
+                      .arg(QDir::toNativeSeparators(copie))
+                : QStringLiteral("Fisierul nu a putut fi pus deoparte; programul foloseste setarile implicite.");
+    Mesaje().Avertizare(QStringLiteral("Setarile din fisierul \"%1\" nu pot fi citite: %2\n%3")
+                            .arg(QDir::toNativeSeparators(fisier), motiv, urmare));
+}
+
 class TCheieFisier : public ICheieSetari
 {
 public:
@@ -278,6 +294,15 @@ public:
             throw Exceptie(QStringLiteral("Nu pot scrie setarile in fisierul \"%1\": %2")
                                .arg(QDir::toNativeSeparators(m_fisier), fisier.errorString()));
         m_modificat = false;
+    }
+
+    bool PuneDeoparte(const QString &motiv) override
+    {
+        PastreazaDeteriorat(m_fisier, motiv);
+        m_valori = QJsonObject();
+        // The key exists again once it is closed, as after a first opening.
+        m_modificat = true;
+        return true;
     }
 
 private:
@@ -354,12 +379,17 @@ std::unique_ptr<ICheieSetari> TStocareSetariFisiere::DeschideCheie(const QString
                                .arg(nativ, citit.errorString()));
         QJsonParseError eroare;
         const QJsonDocument document = QJsonDocument::fromJson(citit.readAll(), &eroare);
-        if (eroare.error != QJsonParseError::NoError || !document.isObject())
-            throw Exceptie(
-                QStringLiteral("Fisierul de setari \"%1\" este deteriorat; corectati-l sau stergeti-l.")
-                    .arg(nativ));
-        valori = document.object();
-    } else {
+        citit.close();
+        if (eroare.error == QJsonParseError::NoError && document.isObject()) {
+            valori = document.object();
+        } else {
+            PastreazaDeteriorat(fisier, eroare.error != QJsonParseError::NoError
+                                            ? QStringLiteral("nu este un text JSON valid (%1)")
+                                                  .arg(eroare.errorString())
+                                            : QStringLiteral("nu contine o lista de valori"));
+        }
+    }
+    if (!QFileInfo::exists(fisier)) {
         // Opening a missing key creates it, as in the registry.
         if (!QDir().mkpath(QFileInfo(fisier).absolutePath()))
             throw Exceptie(QStringLiteral("Nu pot crea dosarul setarilor pentru \"%1\".").arg(nativ));

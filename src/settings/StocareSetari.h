@@ -7,9 +7,18 @@
 #include <QString>
 #include <QStringList>
 
+#include "shell/Exceptie.h"
+
 // What a stored value holds. `Alta` is a value of a kind the program never
 // writes (binary data, a malformed entry): reading it fails like a mismatch.
 enum class TTipValoare { Absenta, Sir, Intreg, Alta };
+
+// A stored value of another kind than the one asked for.
+class ExceptieTipSetare : public Exceptie
+{
+public:
+    using Exceptie::Exceptie;
+};
 
 // One open key of the settings store: named string and 32-bit integer values.
 // Names are compared without regard to letter case, as in the registry.
@@ -21,7 +30,8 @@ public:
     virtual TTipValoare Tip(const QString &nume) const = 0;
     bool Exista(const QString &nume) const { return Tip(nume) != TTipValoare::Absenta; }
 
-    // A missing value, or one of another kind, fails with an Exceptie.
+    // A missing value fails with an Exceptie, one of another kind with an
+    // ExceptieTipSetare.
     virtual QString CitesteSir(const QString &nume) const = 0;
     virtual qint32 CitesteIntreg(const QString &nume) const = 0;
 
@@ -31,6 +41,16 @@ public:
     // Makes the writes lasting; failures as Exceptie. Closing without it may
     // lose the writes of a store that keeps them until then.
     virtual void Inchide() = 0;
+
+    // After a value of the wrong kind: keeps what the key holds aside for
+    // recovery, warns the user once, and goes on with an empty key, so the
+    // caller can use its defaults. A store that cannot do that (the registry
+    // keeps its values as they are) answers false and the caller fails.
+    virtual bool PuneDeoparte(const QString &motiv)
+    {
+        Q_UNUSED(motiv);
+        return false;
+    }
 };
 
 // A per-user store of keys, addressed by paths relative to the user's root
@@ -88,7 +108,9 @@ private:
 // One JSON file per key under a root folder: the key "A\B" is the file
 // "A/B.json". Strings are JSON strings and integers JSON numbers, so the kind
 // of each value is kept. Levels are matched to existing folders and files
-// without regard to letter case, as the registry does.
+// without regard to letter case, as the registry does. A file that cannot be
+// read as JSON, or holds a value of the wrong kind, is kept beside as
+// "<name>.deteriorat" and the key starts empty, with one warning.
 class TStocareSetariFisiere : public IStocareSetari
 {
 public:

@@ -275,15 +275,26 @@ void TQenRegistryClass::Incarca()
 {
     TQenRTTIShell shell(*this);
     auto cheie = m_stocare->DeschideCheie(m_cheie);
-    for (int i = 0; i < shell.Numar(); ++i) {
-        const QString nume = shell.Nume(i);
-        if (EsteIntreg(shell.Tip(i))) {
-            if (cheie->Exista(nume))
-                shell.SeteazaValoareIntreaga(i, cheie->CitesteIntreg(nume));
-        } else if (EsteSir(shell.Tip(i))) {
-            if (cheie->Exista(nume))
-                shell.SeteazaValoare(i, cheie->CitesteSir(nume));
+    QList<QVariant> initiale;
+    for (int i = 0; i < shell.Numar(); ++i)
+        initiale.append(shell.Valoare(i));
+    try {
+        for (int i = 0; i < shell.Numar(); ++i) {
+            const QString nume = shell.Nume(i);
+            if (EsteIntreg(shell.Tip(i))) {
+                if (cheie->Exista(nume))
+                    shell.SeteazaValoareIntreaga(i, cheie->CitesteIntreg(nume));
+            } else if (EsteSir(shell.Tip(i))) {
+                if (cheie->Exista(nume))
+                    shell.SeteazaValoare(i, cheie->CitesteSir(nume));
+            }
         }
+    } catch (const ExceptieTipSetare &e) {
+        if (!cheie->PuneDeoparte(e.Mesaj()))
+            throw;
+        // Nothing of the damaged key stays: every property as it was constructed.
+        for (int i = 0; i < shell.Numar(); ++i)
+            shell.SeteazaValoare(i, initiale[i]);
     }
     cheie->Inchide();
     m_incarcat = true;

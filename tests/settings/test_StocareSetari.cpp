@@ -9,6 +9,7 @@
 
 #include "settings/StocareSetari.h"
 #include "shell/Exceptie.h"
+#include "support/MesajeTest.h"
 
 namespace {
 
@@ -141,12 +142,22 @@ TEST(StocareSetariFisiere, DamagedOrForeignContentIsReportedNotLost)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("{\"Real\": 2.5, \"Mare\": 1e12, \"Lista\": [1], \"Text\": \"x\"");
     f.close();
-    EXPECT_TRUE(MesajEroare([&] {
-                    stocare.DeschideCheie(QStringLiteral("A"));
-                }).contains(QStringLiteral("deteriorat")));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().endsWith("\"x\"")); // left as it was
-    f.close();
+    // Kept aside for recovery, reported once, and the key starts empty.
+    MesajeTest().Reseteaza();
+    {
+        auto cheie = stocare.DeschideCheie(QStringLiteral("A"));
+        EXPECT_FALSE(cheie->Exista(QStringLiteral("Text")));
+    }
+    const QStringList avertizari = MesajeTest().Texte(TMesajeTest::Tip::Avertizare);
+    ASSERT_EQ(avertizari.size(), 1);
+    EXPECT_TRUE(avertizari[0].contains(QDir::toNativeSeparators(fisier) + QStringLiteral(".deteriorat")))
+        << avertizari[0].toStdString();
+    QFile pastrat(fisier + QStringLiteral(".deteriorat"));
+    ASSERT_TRUE(pastrat.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pastrat.readAll().endsWith("\"x\"")); // as it was
+    MesajeTest().Reseteaza();
+    stocare.DeschideCheie(QStringLiteral("A"));
+    EXPECT_TRUE(MesajeTest().Mesaje().isEmpty()) << "the next opening is quiet";
 
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("{\"Real\": 2.5, \"Mare\": 1e12, \"Lista\": [1], \"Text\": \"x\"}");

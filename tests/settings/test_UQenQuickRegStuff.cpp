@@ -237,7 +237,7 @@ TEST(TQenRegistryClass, AValueOfTheWrongKindFailsTheConstruction)
     }
 }
 
-TEST(TQenRegistryClass, TheFileStoreKeepsKindsSoTheMismatchHappensThereToo)
+TEST(TQenRegistryClass, OnFileAValueOfTheWrongKindSetsTheKeyAsideAndTheDefaultsApply)
 {
     QTemporaryDir dosar;
     TStocareSetariFisiere stocare(dosar.path());
@@ -248,9 +248,29 @@ TEST(TQenRegistryClass, TheFileStoreKeepsKindsSoTheMismatchHappensThereToo)
     EXPECT_EQ(TInfoGlobal2005(&stocare).NotaDiploma(), QStringLiteral("NOTA"));
     QFile fisier(stocare.FisierCheie(TInfoGlobal2005::Cheie()));
     ASSERT_TRUE(fisier.open(QIODevice::WriteOnly));
-    fisier.write("{\"NotaDiploma\": 3}");
+    fisier.write("{\"MedieDiploma\": \"NOTA\", \"NotaDiploma\": 3}");
     fisier.close();
-    EXPECT_THROW(TInfoGlobal2005 info(&stocare), Exceptie);
+    // On file the damaged key is set aside: every property as constructed, one warning.
+    MesajeTest().Reseteaza();
+    {
+        TInfoGlobal2005 info(&stocare);
+        EXPECT_EQ(info.MedieDiploma(), QString());
+        EXPECT_EQ(info.NotaDiploma(), QString());
+    }
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Avertizare).size(), 1);
+    EXPECT_TRUE(QFile::exists(fisier.fileName() + QStringLiteral(".deteriorat")));
+    MesajeTest().Reseteaza();
+    EXPECT_EQ(TInfoGlobal2005(&stocare).NotaDiploma(), QString());
+    EXPECT_TRUE(MesajeTest().Mesaje().isEmpty());
+
+    // The store that keeps its values (the registry, here its double) still refuses.
+    TStocareSetariMemorie memorie;
+    TStocareSetariMemorie::Valoare v;
+    v.nume = QStringLiteral("NotaDiploma");
+    v.tip = TTipValoare::Intreg;
+    v.intreg = 3;
+    memorie.Pune(TInfoGlobal2005::Cheie(), v);
+    EXPECT_THROW(TInfoGlobal2005 info(&memorie), ExceptieTipSetare);
 }
 
 TEST(TQenRegistryClass, WriteFailures)
