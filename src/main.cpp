@@ -12,6 +12,7 @@
 #include "data/UCai.h"
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
+#include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/TemplateForm.h"
@@ -20,8 +21,10 @@
 #include "printing/DispozitivProgram.h"
 #include "printing/TiparireCertificat.h"
 #include "printing/UAllStuffReg.h"
+#include "shell/Actiune.h"
 #include "shell/Exceptie.h"
 #include "shell/MesajeDialog.h"
+#include "shell/OprireLaSemnal.h"
 #include "shell/UCertificatAcordareMain.h"
 #include "shell/UPornireAplicatie.h"
 
@@ -115,6 +118,11 @@ int TiparestePdf(TDM &dm, const TOptiuniTiparire &o)
     pdf->SetariDispozitiv(peisaj);
     pdf->PastreazaPaginile(true);
     for (const int id : elevi) {
+        // Asked to stop: the PDF is left unfinished and never takes its name.
+        if (OprireLaSemnal::Ceruta())
+            throw Exceptie(QStringLiteral("Tiparirea a fost oprita inainte de sfarsit; fisierul \"%1\" nu a "
+                                          "fost scris.")
+                               .arg(QDir::toNativeSeparators(o.fisier)));
         UmpleFormular(*preview, id);
         TiparestePagina(*pdf, *pagina, 0, feedMode, intors, stanga, sus);
     }
@@ -131,6 +139,7 @@ int TiparestePdf(TDM &dm, const TOptiuniTiparire &o)
 
 int main(int argc, char *argv[])
 {
+    OprireLaSemnal::Instaleaza();
     const bool faraFerestre = FaraFerestre(argc, argv);
     if (faraFerestre && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -178,10 +187,13 @@ int main(int argc, char *argv[])
         InstaleazaMesaje(&mesajeDialog);
 
     try {
-        StabilesteLocatii(TLocatii::PentruProgram(linie.value(dosarDate)));
+        if (!faraFerestre)
+            OprireLaSemnal::OpresteBuclele();
         InregistreazaCertificatAcordare(Inregistrari());
         InregistreazaHandlerCertificatAcordare();
         InstaleazaEditareTextArea();
+        StabilesteLocatii(TLocatii::PentruProgram(
+            linie.value(dosarDate), TLocatii::BazaDeDate(Inregistrari().Profil()->NumeBazaDeDate())));
 
         TOptiuniTiparire tiparire;
         if (linie.isSet(tiparestePdf)) {
@@ -217,6 +229,8 @@ int main(int argc, char *argv[])
         }
         TDM dm(std::move(optiuni));
         DM = &dm;
+        // The database engine sets handlers of its own for the stop signals once loaded.
+        OprireLaSemnal::Instaleaza();
         if (linie.isSet(pregatesteBaza))
             return dm.Pregatit() ? 0 : 2;
         if (linie.isSet(tiparestePdf))
@@ -230,7 +244,9 @@ int main(int argc, char *argv[])
         {
             TCertificatAcordareMain principala;
             principala.show();
-            cod = QApplication::exec();
+            // A stop asked for during the start has already ended the loops that ran then.
+            if (!OprireLaSemnal::Ceruta())
+                cod = QApplication::exec();
         }
         InstaleazaDispozitivImprimanta(nullptr);
         InstaleazaMesaje(nullptr);
@@ -238,8 +254,9 @@ int main(int argc, char *argv[])
     } catch (const IesireProgram &e) {
         InstaleazaMesaje(nullptr);
         return e.Cod();
-    } catch (const Exceptie &e) {
-        Mesaje().Eroare(e.Mesaj());
+    } catch (...) {
+        // Whatever it is, the user reads why the program stops.
+        Mesaje().Eroare(MesajExceptieCurenta());
         InstaleazaMesaje(nullptr);
         return 2;
     }

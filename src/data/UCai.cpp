@@ -33,18 +33,31 @@ TLocatii::TLocatii(QString dosarProgram, QString dosarDate)
 {
 }
 
-TLocatii TLocatii::PentruProgram(const QString &dosarDateCerut)
+TLocatii TLocatii::PentruProgram(const QString &dosarDateCerut, const QString &bazaDeDate)
 {
     const QString program = QCoreApplication::applicationDirPath();
+    const QString utilizator = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const auto areBaza = [&](const QString &dosar) {
+        return !bazaDeDate.isEmpty() && QFileInfo::exists(dosar + QLatin1Char('/') + bazaDeDate);
+    };
     QString date = dosarDateCerut;
     if (date.isEmpty())
         date = qEnvironmentVariable("CERTIFICAT_ACORDARE_DATE");
+    // An existing database is never left for a new, empty one: to the user
+    // that would look as if every candidate had vanished.
+    if (date.isEmpty() && areBaza(program))
+        date = program;
+    if (date.isEmpty() && areBaza(utilizator))
+        date = utilizator;
     if (date.isEmpty())
-        date = DosarScriibil(program)
-            ? program
-            : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        date = DosarScriibil(program) ? program : utilizator;
     QDir().mkpath(date);
     return TLocatii(program, QFileInfo(date).absoluteFilePath());
+}
+
+QString TLocatii::BazaDeDate(const QString &numeBaza)
+{
+    return QStringLiteral("DB/") + numeBaza + QStringLiteral(".FDB");
 }
 
 QString TLocatii::CaleProgram(const QString &fisier) const

@@ -13,9 +13,15 @@ public:
 
     // The folders for this run. The data folder is, in this order: the one
     // given (command line), the one in CERTIFICAT_ACORDARE_DATE, the
-    // executable's folder when it is writable, else the user's application
-    // data folder.
-    static TLocatii PentruProgram(const QString &dosarDateCerut = QString());
+    // executable's folder when it holds the database (`bazaDeDate`, relative
+    // to the data folder), whether it is writable or not, the user's
+    // application data folder when that holds it, the executable's folder when
+    // it is writable, else the user's application data folder.
+    static TLocatii PentruProgram(const QString &dosarDateCerut = QString(),
+                                  const QString &bazaDeDate = QString());
+
+    // The database file of a profile, relative to the data folder: "DB/<name>.FDB".
+    static QString BazaDeDate(const QString &numeBaza);
 
     const QString &DosarProgram() const { return m_dosarProgram; }
     const QString &DosarDate() const { return m_dosarDate; }

@@ -321,10 +321,10 @@ void TDM::DataModuleCreate()
     const QString numeBaza = profil->NumeBazaDeDate();
 
     // 4. The folder "DB" among the program's data.
-    const QString dosar = m_optiuni.locatii.CaleDate(QStringLiteral("DB"));
+    m_caleBaza = m_optiuni.locatii.CaleDate(TLocatii::BazaDeDate(numeBaza));
+    const QString dosar = QFileInfo(m_caleBaza).absolutePath();
     if (!QDir().mkpath(dosar))
         throw Exceptie(QStringLiteral("Nu pot crea dosarul bazei de date:\r\n") + QDir::toNativeSeparators(dosar));
-    m_caleBaza = dosar + QLatin1Char('/') + numeBaza + QStringLiteral(".FDB");
 
     // 5. A missing database is made from the empty template.
     if (!QFileInfo::exists(m_caleBaza)) {

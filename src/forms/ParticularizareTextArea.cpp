@@ -1,6 +1,5 @@
 #include "forms/ParticularizareTextArea.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
@@ -318,13 +317,8 @@ std::unique_ptr<TListaParticularizareTextArea> DeschideListaParticularizari(cons
         }
         const QString mesaj = QStringLiteral("Ajustarile campurilor nu pot fi citite din \"%1\": %2\n%3")
                                   .arg(cale, e.Mesaj(), urmare);
-        // The list is first needed while a text area paints: a message box
-        // must not open in the middle of painting, so it waits for the event loop.
-        if (QCoreApplication::instance())
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [mesaj] { Mesaje().Eroare(mesaj); }, Qt::QueuedConnection);
-        else
-            Mesaje().Eroare(mesaj);
+        // The list is first needed while a text area paints, where no message box may open.
+        Mesaje().EroareAmanata(mesaj);
     }
     return lista;
 }

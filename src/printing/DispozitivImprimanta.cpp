@@ -1,7 +1,11 @@
 #include "printing/DispozitivImprimanta.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -11,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include "shell/Exceptie.h"
 
@@ -42,6 +47,32 @@ QFont FontDupaCelula(const TCerereFont &cerere, QPaintDevice *dispozitiv)
         font.setPixelSize(pixeli);
     }
     return font;
+}
+
+// A PDF is written under a name of its own beside the one asked for and takes
+// that name only once complete: an interrupted print leaves nothing half
+// written under it, and an older file there stays until the new one is whole.
+QString NumeTemporarPdf(const QString &fisier)
+{
+    // Only a free name is taken: the printer creates the file itself, with the usual permissions.
+    QTemporaryFile rezervat(fisier + QStringLiteral(".XXXXXX.partial"));
+    if (!rezervat.open())
+        return fisier; // the folder takes no file: beginning the document reports it
+    return rezervat.fileName();
+}
+
+void InlocuiesteFisierul(const QString &temporar, const QString &fisier)
+{
+    if (temporar == fisier)
+        return;
+    std::error_code eroare;
+    std::filesystem::rename(std::filesystem::path(temporar.toStdU16String()),
+                            std::filesystem::path(fisier.toStdU16String()), eroare);
+    if (eroare) {
+        QFile::remove(temporar);
+        throw Exceptie(QStringLiteral("Fisierul PDF \"%1\" nu a putut fi scris: %2")
+                           .arg(QDir::toNativeSeparators(fisier), QString::fromLocal8Bit(eroare.message())));
+    }
 }
 
 } // namespace
@@ -98,10 +129,11 @@ TDispozitivImprimantaQt::TDispozitivImprimantaQt()
 
 TDispozitivImprimantaQt::TDispozitivImprimantaQt(const QString &fisierPdf, double margineStangaMm,
                                                  double margineSusMm, int rezolutie)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_fisierPdf(fisierPdf)
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_fisierPdf(fisierPdf),
+      m_fisierPdfTemporar(NumeTemporarPdf(fisierPdf))
 {
     m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setOutputFileName(fisierPdf);
+    m_printer->setOutputFileName(m_fisierPdfTemporar);
     m_printer->setResolution(rezolutie);
     m_printer->setPageSize(QPageSize(QPageSize::A4));
     m_printer->setPageOrientation(QPageLayout::Landscape);
@@ -125,17 +157,29 @@ TDispozitivImprimantaQt::~TDispozitivImprimantaQt()
         m_document->painter.end();
     if (m_iesireDeschisa)
         m_iesireDeschisa->painter.end();
+    // An output never ended is incomplete: it never takes the PDF's name.
+    if (!m_fisierPdf.isEmpty() && m_fisierPdfTemporar != m_fisierPdf)
+        QFile::remove(m_fisierPdfTemporar);
+}
+
+void TDispozitivImprimantaQt::IncheieIesirea(TDocument &document, const QString &esec)
+{
+    const bool trimis = document.painter.end();
+    if (!trimis) {
+        if (!m_fisierPdf.isEmpty() && m_fisierPdfTemporar != m_fisierPdf)
+            QFile::remove(m_fisierPdfTemporar);
+        throw Exceptie(esec.arg(m_imprimante.value(m_curenta)));
+    }
+    if (!m_fisierPdf.isEmpty())
+        InlocuiesteFisierul(m_fisierPdfTemporar, m_fisierPdf);
 }
 
 void TDispozitivImprimantaQt::InchideIesirea()
 {
     if (!m_iesireDeschisa)
         return;
-    const bool trimis = m_iesireDeschisa->painter.end();
-    m_iesireDeschisa.reset();
-    if (!trimis)
-        throw Exceptie(QStringLiteral("Paginile nu au putut fi trimise la imprimanta \"%1\".")
-                           .arg(m_imprimante.value(m_curenta)));
+    const std::unique_ptr<TDocument> document = std::move(m_iesireDeschisa);
+    IncheieIesirea(*document, QStringLiteral("Paginile nu au putut fi trimise la imprimanta \"%1\"."));
 }
 
 QStringList TDispozitivImprimantaQt::Imprimante()
@@ -203,11 +247,8 @@ void TDispozitivImprimantaQt::TerminaDocument()
         m_iesireDeschisa = std::move(m_document);
         return;
     }
-    const bool trimis = m_document->painter.end();
-    m_document.reset();
-    if (!trimis)
-        throw Exceptie(QStringLiteral("Pagina nu a putut fi trimisa la imprimanta \"%1\".")
-                           .arg(m_imprimante.value(m_curenta)));
+    const std::unique_ptr<TDocument> document = std::move(m_document);
+    IncheieIesirea(*document, QStringLiteral("Pagina nu a putut fi trimisa la imprimanta \"%1\"."));
 }
 
 TCapabilitatiDispozitiv TDispozitivImprimantaQt::Capabilitati()

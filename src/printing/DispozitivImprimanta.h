@@ -138,7 +138,8 @@ public:
     // The system's printers; the current one is the default printer.
     TDispozitivImprimantaQt();
     // Every document goes to this PDF file, with the given unprintable
-    // margins (millimetres) standing in for a printer's.
+    // margins (millimetres) standing in for a printer's. The file appears
+    // under its name only once its output has ended without error.
     static std::unique_ptr<TDispozitivImprimantaQt> PentruPdf(const QString &fisier,
                                                               double margineStangaMm = 0,
                                                               double margineSusMm = 0, int rezolutie = 600);
@@ -167,6 +168,8 @@ private:
     TDispozitivImprimantaQt(const QString &fisierPdf, double margineStangaMm, double margineSusMm,
                             int rezolutie);
     void CerePagina(const char *operatie) const;
+    // Sends the document's pages; a PDF then takes its name.
+    void IncheieIesirea(TDocument &document, const QString &esec);
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<TDocument> m_document;
@@ -174,6 +177,8 @@ private:
     std::unique_ptr<TDocument> m_iesireDeschisa;
     bool m_pastreazaPaginile = false;
     QString m_fisierPdf;
+    // Where the PDF is written until it is complete.
+    QString m_fisierPdfTemporar;
     QStringList m_imprimante;
     int m_curenta = -1;
 };

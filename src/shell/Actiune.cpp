@@ -12,17 +12,26 @@ bool RuleazaActiune(const std::function<void()> &actiune)
     try {
         actiune();
         return true;
-    } catch (const Exceptie &e) {
-        Mesaje().Eroare(e.Mesaj());
     } catch (const Anulare &) {
     } catch (const IesireProgram &e) {
         QCoreApplication::exit(e.Cod());
-    } catch (const std::bad_alloc &) {
-        Mesaje().Eroare(QStringLiteral("Memorie insuficienta pentru aceasta operatie."));
-    } catch (const std::exception &e) {
-        Mesaje().Eroare(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        Mesaje().Eroare(QStringLiteral("Eroare necunoscuta."));
+        Mesaje().Eroare(MesajExceptieCurenta());
     }
     return false;
+}
+
+QString MesajExceptieCurenta()
+{
+    try {
+        throw;
+    } catch (const Exceptie &e) {
+        return e.Mesaj();
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Memorie insuficienta pentru aceasta operatie.");
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Eroare necunoscuta.");
+    }
 }

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 namespace {
 
 TMesajeConsola &Consola()
@@ -30,6 +33,17 @@ void InstaleazaMesaje(IMesaje *serviciu)
     g_serviciu = serviciu;
 }
 
+void IMesaje::EroareAmanata(const QString &text)
+{
+    QCoreApplication *aplicatie = QCoreApplication::instance();
+    if (!aplicatie) {
+        Eroare(text);
+        return;
+    }
+    // The service in use when the loop gets to it, not this one: it may be gone by then.
+    QMetaObject::invokeMethod(aplicatie, [text] { Mesaje().Eroare(text); }, Qt::QueuedConnection);
+}
+
 void TMesajeConsola::Eroare(const QString &text)
 {
     Scrie("Eroare", text);
@@ -43,6 +57,11 @@ void TMesajeConsola::Avertizare(const QString &text)
 void TMesajeConsola::Informare(const QString &text)
 {
     Scrie("Informatie", text);
+}
+
+void TMesajeConsola::EroareAmanata(const QString &text)
+{
+    Eroare(text);
 }
 
 bool TMesajeConsola::Intrebare(const QString &text)

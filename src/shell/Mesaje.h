@@ -14,6 +14,10 @@ public:
     virtual void Informare(const QString &text) = 0;
     // Yes/No confirmation; true means "Da".
     virtual bool Intrebare(const QString &text) = 0;
+
+    // An error found where no box may open now (while a window paints): it
+    // is shown once the event loop runs again, or at once when there is none.
+    virtual void EroareAmanata(const QString &text);
 };
 
 // The service in use. Until a window-based one is installed, messages go to
@@ -32,4 +36,6 @@ public:
     void Avertizare(const QString &text) override;
     void Informare(const QString &text) override;
     bool Intrebare(const QString &text) override;
+    // Nothing paints on the console: written at once.
+    void EroareAmanata(const QString &text) override;
 };

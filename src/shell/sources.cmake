@@ -3,6 +3,7 @@ list(APPEND CERT_CORE_SOURCES
     shell/CEVersionInfo.cpp
     shell/Exceptie.cpp
     shell/Mesaje.cpp
+    shell/OprireLaSemnal.cpp
     shell/Pozitionare.cpp
 )
 list(APPEND CERT_UI_SOURCES

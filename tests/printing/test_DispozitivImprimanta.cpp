@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "printing/DispozitivImprimanta.h"
@@ -184,10 +185,6 @@ TEST(DispozitivQt, APdfReportsTheGeometryOfItsSheetAndMargins)
 
 TEST(DispozitivQt, APrintedPdfReadsBackWithTheTextWhereItWasDrawn)
 {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "pdftotext lipseste";
-
     QTemporaryDir dosar;
     const QString fisier = dosar.filePath(QStringLiteral("pagina.pdf"));
     const int rezolutie = 600;
@@ -221,6 +218,56 @@ TEST(DispozitivQt, APrintedPdfReadsBackWithTheTextWhereItWasDrawn)
     ASSERT_TRUE(p.hasMatch());
     EXPECT_NEAR(p.captured(1).toDouble(), 297 * 72 / 25.4, 1.0);
     EXPECT_NEAR(p.captured(2).toDouble(), 210 * 72 / 25.4, 1.0);
+}
+
+// A PDF takes its name only once its output has ended: an output left
+// unfinished leaves an older file of that name as it was, and nothing beside it.
+TEST(DispozitivQt, APdfTakesItsNameOnlyWhenComplete)
+{
+    QTemporaryDir dosar;
+    const QString fisier = dosar.filePath(QStringLiteral("certificate.pdf"));
+    const auto scrie = [](const QString &cale, const QByteArray &octeti) {
+        QFile f(cale);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(octeti);
+    };
+    const auto citeste = [](const QString &cale) {
+        QFile f(cale);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto partiale = [&] {
+        return QDir(dosar.path()).entryList({QStringLiteral("*.partial")}, QDir::Files | QDir::Hidden);
+    };
+    scrie(fisier, "vechi");
+    const auto deseneaza = [](TDispozitivImprimantaQt &pdf) {
+        pdf.IncepeDocument(QStringLiteral("Proba"));
+        pdf.SelecteazaFont(TCerereFont{});
+        pdf.DeseneazaText({100, 100}, QRect(0, 0, 2000, 200), QStringLiteral("NOU"));
+    };
+
+    for (const bool pastreaza : {false, true}) {
+        auto pdf = TDispozitivImprimantaQt::PentruPdf(fisier);
+        pdf->PastreazaPaginile(pastreaza);
+        deseneaza(*pdf);
+        if (pastreaza) {
+            pdf->TerminaDocument(); // the output stays open for further pages
+            EXPECT_EQ(citeste(fisier), QByteArray("vechi"));
+        }
+        pdf.reset();
+        EXPECT_EQ(citeste(fisier), QByteArray("vechi")) << pastreaza;
+        EXPECT_TRUE(partiale().isEmpty()) << partiale().join(' ').toStdString();
+    }
+
+    auto pdf = TDispozitivImprimantaQt::PentruPdf(fisier);
+    pdf->PastreazaPaginile(true);
+    deseneaza(*pdf);
+    pdf->TerminaDocument();
+    deseneaza(*pdf);
+    pdf->TerminaDocument();
+    pdf->InchideIesirea();
+    EXPECT_TRUE(citeste(fisier).startsWith("%PDF"));
+    EXPECT_EQ(CuvantPdf(fisier, QStringLiteral("NOU")).size(), 2);
+    EXPECT_TRUE(partiale().isEmpty());
 }
 
 TEST(DispozitivInregistrare, AnInstalledDeviceIsThePrinterOfTheProgramUntilRemoved)

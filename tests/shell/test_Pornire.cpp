@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -149,4 +153,20 @@ TEST(RuleazaActiune, ShowsTheFailureAndReturnsFalse)
     EXPECT_FALSE(RuleazaActiune([] { throw std::runtime_error("disk full"); }));
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare),
               (QStringList{QStringLiteral("Nu ati selectat nimic"), QStringLiteral("disk full")}));
+}
+
+TEST(MesajExceptieCurenta, EveryKindOfExceptionHasAMessageForTheUser)
+{
+    const auto mesaj = [](const std::function<void()> &arunca) {
+        try {
+            arunca();
+        } catch (...) {
+            return MesajExceptieCurenta();
+        }
+        return QString();
+    };
+    EXPECT_EQ(mesaj([] { throw Exceptie(QStringLiteral("Fisierul lipseste")); }), QStringLiteral("Fisierul lipseste"));
+    EXPECT_EQ(mesaj([] { throw std::bad_alloc(); }), QStringLiteral("Memorie insuficienta pentru aceasta operatie."));
+    EXPECT_EQ(mesaj([] { throw std::runtime_error("disk full"); }), QStringLiteral("disk full"));
+    EXPECT_EQ(mesaj([] { throw 42; }), QStringLiteral("Eroare necunoscuta."));
 }
