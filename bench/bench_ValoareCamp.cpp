@@ -14,7 +14,7 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilCertificatAcordare.h"
 #include "data/UTabeleCertificatAcordare.h"
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 namespace {
 

@@ -18,13 +18,14 @@
 #include "forms/TemplateForm.h"
 #include "forms/UEditorTextFormular.h"
 #include "forms/UPrintCertificatAcordare.h"
+#include "printing/DispozitivPdf.h"
 #include "printing/DispozitivProgram.h"
 #include "printing/TiparireCertificat.h"
 #include "printing/UAllStuffReg.h"
-#include "shell/Actiune.h"
-#include "shell/Exceptie.h"
-#include "shell/MesajeDialog.h"
-#include "shell/OprireLaSemnal.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/MesajeDialog.h"
+#include "comun/OprireLaSemnal.h"
 #include "shell/UCertificatAcordareMain.h"
 #include "shell/UPornireAplicatie.h"
 
@@ -112,7 +113,7 @@ int TiparestePdf(TDM &dm, const TOptiuniTiparire &o)
     THandlerCertificatAcordare handler;
     const std::unique_ptr<TTemplate> preview(CreeazaPreview(handler, nullptr));
     TFormularDePrintat *pagina = preview->findChild<TFormularDePrintat *>();
-    const auto pdf = TDispozitivImprimantaQt::PentruPdf(o.fisier, 0, 0, 600);
+    const auto pdf = std::make_unique<TDispozitivPdf>(o.fisier, 0, 0, 600);
     TSetariDispozitiv peisaj;
     peisaj.Orientare = TSetariDispozitiv::Peisaj;
     pdf->SetariDispozitiv(peisaj);

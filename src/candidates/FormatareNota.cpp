@@ -2,7 +2,7 @@
 
 #include "forms/QFormularTextArea.h"
 #include "settings/InfoGlobal2005.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 void FormatGrade(TFormularTextArea *prima, TFormularTextArea *aDoua, std::optional<qint64> valoare,
                  TTipNota tip, IStocareSetari *stocare)

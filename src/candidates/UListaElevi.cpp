@@ -13,9 +13,9 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "forms/TemplateForm.h"
-#include "shell/Actiune.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 #include "candidates/UDialogElev.h"
 
 const QString kSelectatiUnElev = QStringLiteral("Va rog selectati un elev!");

@@ -10,7 +10,7 @@
 #include "forms/FormularDePrintat.h"
 #include "forms/QFormularTextArea.h"
 #include "forms/TemplateForm.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

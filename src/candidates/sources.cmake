@@ -3,4 +3,7 @@ list(APPEND CERT_CORE_SOURCES
 )
 list(APPEND CERT_UI_SOURCES
     candidates/FormatareNota.cpp
+    candidates/UDialogElev.cpp
+    candidates/UListaElevi.cpp
+    candidates/UUmplereFormular.cpp
 )

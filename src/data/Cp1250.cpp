@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace Cp1250 {
 namespace {

@@ -12,8 +12,8 @@
 #include "data/Cp1250.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 TDM *DM = nullptr;
 

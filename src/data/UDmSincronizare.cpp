@@ -5,7 +5,7 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

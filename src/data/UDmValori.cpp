@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 const QString kDejaInregistrat = QStringLiteral("Am inregistrat deja un profil de diploma: ");

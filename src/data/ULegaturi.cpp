@@ -3,7 +3,7 @@
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace Legaturi {
 namespace {

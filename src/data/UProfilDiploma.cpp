@@ -1,6 +1,6 @@
 #include "data/UProfilDiploma.h"
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 void TListaLiniiProfilDiploma::AdaugaLinie(const QString &codFormular, const QString &codPagina,
                                            const QString &codCamp, const QString &etichetaEditor,

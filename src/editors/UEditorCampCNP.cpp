@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "editors/UUtilitare.h"
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 TEditorCampCNP::TEditorCampCNP(QWidget *parent) : TEditorCampSimplu(parent)
 {}

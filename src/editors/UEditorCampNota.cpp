@@ -1,36 +1,59 @@
+// The grade editor's widget side. Its unit's own .cpp holds only the grade
+// parser, which printing links without any widget.
 #include "editors/UEditorCampNota.h"
 
-#include <limits>
+#include "editors/UQenEditors.h"
+#include "comun/Mesaje.h"
 
-qint64 TEditorCampNota::NotaDinText(const QString &text)
+namespace {
+
+// The grade bounds in ten-thousandths, both valid.
+constexpr qint64 kNotaMinima = 50000;
+constexpr qint64 kNotaMaxima = 100000;
+
+} // namespace
+
+TEditorCampNota::TEditorCampNota(QWidget *parent) : TEditorGeneric(parent)
 {
-    int parte = 1;
-    qint64 intreg = 0;
-    bool preaMare = false;
-    int zecimale[2] = {0, 0};
-    int numarZecimale = 0;
-    for (const QChar c : text) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('.')) {
-            if (parte < 3)
-                ++parte;
-            continue;
-        }
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            continue;
-        const int cifra = c.unicode() - '0';
-        if (parte == 1) {
-            // Read digit by digit so that no length of digit string can overflow.
-            if (!preaMare) {
-                intreg = intreg * 10 + cifra;
-                if (intreg > std::numeric_limits<qint32>::max())
-                    preaMare = true;
-            }
-        } else if (parte == 2 && numarZecimale < 2) {
-            zecimale[numarZecimale++] = cifra;
-        }
+    QenNumEdit1 = new TQenNumEdit(this);
+    QenNumEdit1->setObjectName(QStringLiteral("QenNumEdit1"));
+    QenNumEdit1->SetNoDots(true);
+    QenNumEdit1->SetRightAlignNonEdit(false);
+    QenNumEdit1->SetAutoSelectOnEnter(true);
+    QenNumEdit1->SetKeepSelection(false);
+    QenNumEdit1->setFocusPolicy(Qt::StrongFocus);
+    QenNumEdit1->setCursor(Qt::IBeamCursor);
+    AsazaControlul(QenNumEdit1);
+}
+
+void TEditorCampNota::Incarca(const QString &codFormular, const QString &codPagina, const QString &codCamp,
+                              const QString &tabel, int idElev, int idEntitate)
+{
+    TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idEntitate);
+    if (const std::optional<QString> valoare = CitesteValoare())
+        QenNumEdit1->SetAsCurrency(NotaDinText(*valoare));
+    // A zero or missing grade shows as an empty field.
+    if (QenNumEdit1->CuDouaZecimale() == 0)
+        QenNumEdit1->SetText(QString());
+}
+
+bool TEditorCampNota::PotSalva()
+{
+    if (QenNumEdit1->Text().trimmed().isEmpty())
+        return true;
+    const qint64 nota = QenNumEdit1->AsCurrency();
+    if (nota < kNotaMinima) {
+        Mesaje().Avertizare(QStringLiteral("Nota este prea mica"));
+        return false;
     }
-    if (preaMare)
-        intreg = 0;
-    // At most 2147483647 * 10000 + 99 * 100: well inside 64 bits.
-    return intreg * 10000 + (zecimale[0] * 10 + zecimale[1]) * 100;
+    if (nota > kNotaMaxima) {
+        Mesaje().Avertizare(QStringLiteral("Nota este prea mare"));
+        return false;
+    }
+    return true;
+}
+
+void TEditorCampNota::Salveaza(int idElev, int idEntitate, const QString &tabel)
+{
+    ScrieValoare(QenNumEdit1->Text(), StocareCamp::kLungimeAlta, idElev, idEntitate, tabel);
 }

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "data/UDm.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 TEditorCampText::TEditorCampText(QWidget *parent) : TEditorGeneric(parent)
 {

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericNotaSauCalificativ.h"
 #include "editors/UFrmGrup.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "editors/UEditorGeneric.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 TFrmGrup::TFrmGrup(QWidget *parent) : QFrame(parent)
 {

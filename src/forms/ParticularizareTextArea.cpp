@@ -7,8 +7,8 @@
 
 #include "data/Cp1250.h"
 #include "data/UCai.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "forms/FormularDePrintat.h"
 #include "forms/ParticularizareTextArea.h"
 #include "printing/DispozitivImprimanta.h"
-#include "shell/Actiune.h"
+#include "comun/Actiune.h"
 
 namespace {
 std::function<void(TFormularTextArea &)> g_actiuneClic;

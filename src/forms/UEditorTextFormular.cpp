@@ -19,7 +19,7 @@
 #include "forms/FontFormular.h"
 #include "forms/ParticularizareTextArea.h"
 #include "forms/QFormularTextArea.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/CentrareFereastra.h"
 
 namespace {
 

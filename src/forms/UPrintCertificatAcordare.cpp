@@ -13,7 +13,7 @@
 #include "forms/ProiectCertificatAcordare.h"
 #include "forms/QFormularTextArea.h"
 #include "printing/TiparireCertificat.h"
-#include "shell/Actiune.h"
+#include "comun/Actiune.h"
 
 TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(parent)
 {

@@ -6,4 +6,8 @@ list(APPEND CERT_CORE_SOURCES
 list(APPEND CERT_UI_SOURCES
     forms/FormularDePrintat.cpp
     forms/QFormularTextArea.cpp
+    forms/TemplateForm.cpp
+    forms/UEditorTextFormular.cpp
+    forms/UPrintCertificatAcordare.cpp
 )
+list(APPEND CERT_RUNTIME_PICTURES forms/imagini/CertificatAcordare.jpg)

@@ -1,23 +1,15 @@
 #include "printing/DispozitivImprimanta.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QMarginsF>
 #include <QPageLayout>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryFile>
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 
@@ -47,32 +39,6 @@ QFont FontDupaCelula(const TCerereFont &cerere, QPaintDevice *dispozitiv)
         font.setPixelSize(pixeli);
     }
     return font;
-}
-
-// A PDF is written under a name of its own beside the one asked for and takes
-// that name only once complete: an interrupted print leaves nothing half
-// written under it, and an older file there stays until the new one is whole.
-QString NumeTemporarPdf(const QString &fisier)
-{
-    // Only a free name is taken: the printer creates the file itself, with the usual permissions.
-    QTemporaryFile rezervat(fisier + QStringLiteral(".XXXXXX.partial"));
-    if (!rezervat.open())
-        return fisier; // the folder takes no file: beginning the document reports it
-    return rezervat.fileName();
-}
-
-void InlocuiesteFisierul(const QString &temporar, const QString &fisier)
-{
-    if (temporar == fisier)
-        return;
-    std::error_code eroare;
-    std::filesystem::rename(std::filesystem::path(temporar.toStdU16String()),
-                            std::filesystem::path(fisier.toStdU16String()), eroare);
-    if (eroare) {
-        QFile::remove(temporar);
-        throw Exceptie(QStringLiteral("Fisierul PDF \"%1\" nu a putut fi scris: %2")
-                           .arg(QDir::toNativeSeparators(fisier), QString::fromLocal8Bit(eroare.message())));
-    }
 }
 
 } // namespace
@@ -110,71 +76,42 @@ void TSuprafataTextQt::DeseneazaText(QPoint punct, const QRect &decupare, const 
 
 // ---------------------------------------------------------------------------
 
-struct TDispozitivImprimantaQt::TDocument
+struct TDispozitivPaginat::TDocument
 {
     QPainter painter;
     TSuprafataTextQt text{painter};
 };
 
-TDispozitivImprimantaQt::TDispozitivImprimantaQt()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+TDispozitivPaginat::TDispozitivPaginat() = default;
+
+TDispozitivPaginat::~TDispozitivPaginat()
 {
-    m_imprimante = QPrinterInfo::availablePrinterNames();
-    m_curenta = m_imprimante.indexOf(QPrinterInfo::defaultPrinterName());
-    if (m_curenta < 0 && !m_imprimante.isEmpty())
-        m_curenta = 0;
-    if (m_curenta >= 0)
-        m_printer->setPrinterName(m_imprimante.at(m_curenta));
+    // The subclass has abandoned its output already; nothing may touch its device now.
+    Q_ASSERT(!m_document && !m_iesireDeschisa);
 }
 
-TDispozitivImprimantaQt::TDispozitivImprimantaQt(const QString &fisierPdf, double margineStangaMm,
-                                                 double margineSusMm, int rezolutie)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_fisierPdf(fisierPdf),
-      m_fisierPdfTemporar(NumeTemporarPdf(fisierPdf))
+void TDispozitivPaginat::Abandoneaza()
 {
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setOutputFileName(m_fisierPdfTemporar);
-    m_printer->setResolution(rezolutie);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Landscape);
-    m_printer->setPageMargins(QMarginsF(margineStangaMm, margineSusMm, 0, 0), QPageLayout::Millimeter);
-    m_imprimante = {QStringLiteral("PDF")};
-    m_curenta = 0;
-}
-
-std::unique_ptr<TDispozitivImprimantaQt> TDispozitivImprimantaQt::PentruPdf(const QString &fisier,
-                                                                            double margineStangaMm,
-                                                                            double margineSusMm,
-                                                                            int rezolutie)
-{
-    return std::unique_ptr<TDispozitivImprimantaQt>(
-        new TDispozitivImprimantaQt(fisier, margineStangaMm, margineSusMm, rezolutie));
-}
-
-TDispozitivImprimantaQt::~TDispozitivImprimantaQt()
-{
+    const bool deschis = DocumentDeschis();
     if (m_document)
         m_document->painter.end();
     if (m_iesireDeschisa)
         m_iesireDeschisa->painter.end();
-    // An output never ended is incomplete: it never takes the PDF's name.
-    if (!m_fisierPdf.isEmpty() && m_fisierPdfTemporar != m_fisierPdf)
-        QFile::remove(m_fisierPdfTemporar);
+    m_document.reset();
+    m_iesireDeschisa.reset();
+    if (deschis)
+        IesireIncheiata(false);
 }
 
-void TDispozitivImprimantaQt::IncheieIesirea(TDocument &document, const QString &esec)
+void TDispozitivPaginat::IncheieIesirea(TDocument &document, const QString &esec)
 {
     const bool trimis = document.painter.end();
-    if (!trimis) {
-        if (!m_fisierPdf.isEmpty() && m_fisierPdfTemporar != m_fisierPdf)
-            QFile::remove(m_fisierPdfTemporar);
-        throw Exceptie(esec.arg(m_imprimante.value(m_curenta)));
-    }
-    if (!m_fisierPdf.isEmpty())
-        InlocuiesteFisierul(m_fisierPdfTemporar, m_fisierPdf);
+    IesireIncheiata(trimis);
+    if (!trimis)
+        throw Exceptie(esec.arg(NumeIesire()));
 }
 
-void TDispozitivImprimantaQt::InchideIesirea()
+void TDispozitivPaginat::InchideIesirea()
 {
     if (!m_iesireDeschisa)
         return;
@@ -182,64 +119,26 @@ void TDispozitivImprimantaQt::InchideIesirea()
     IncheieIesirea(*document, QStringLiteral("Paginile nu au putut fi trimise la imprimanta \"%1\"."));
 }
 
-QStringList TDispozitivImprimantaQt::Imprimante()
-{
-    return m_imprimante;
-}
-
-int TDispozitivImprimantaQt::ImprimantaCurenta()
-{
-    return m_curenta;
-}
-
-void TDispozitivImprimantaQt::SelecteazaImprimanta(int index)
-{
-    if (index < 0 || index >= m_imprimante.size())
-        throw Exceptie(QStringLiteral("Imprimanta cu numarul %1 nu exista.").arg(index));
-    if (m_document)
-        throw Exceptie(QStringLiteral("Nu se poate schimba imprimanta in timpul tiparirii."));
-    m_curenta = index;
-    if (m_fisierPdf.isEmpty())
-        m_printer->setPrinterName(m_imprimante.at(index));
-}
-
-void TDispozitivImprimantaQt::SetariDispozitiv(const TSetariDispozitiv &setari)
-{
-    // Changing the paper may reset the margins; a PDF keeps the ones it was given.
-    const QMarginsF margini = m_printer->pageLayout().margins(QPageLayout::Millimeter);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(setari.Orientare == TSetariDispozitiv::Portret ? QPageLayout::Portrait
-                                                                                 : QPageLayout::Landscape);
-    m_printer->setColorMode(setari.Culoare == TSetariDispozitiv::Monocrom ? QPrinter::GrayScale
-                                                                          : QPrinter::Color);
-    if (!m_fisierPdf.isEmpty())
-        m_printer->setPageMargins(margini, QPageLayout::Millimeter);
-}
-
-void TDispozitivImprimantaQt::IncepeDocument(const QString &titlu)
+void TDispozitivPaginat::IncepeDocument(const QString &titlu)
 {
     if (m_document)
         throw Exceptie(QStringLiteral("Un document este deja deschis la imprimanta."));
-    if (m_curenta < 0)
-        throw Exceptie(QStringLiteral("Nu este instalata nicio imprimanta."));
     if (m_iesireDeschisa) {
         // A further page of the output kept open.
-        if (!m_printer->newPage())
-            throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.")
-                               .arg(m_imprimante.value(m_curenta)));
+        if (!static_cast<QPagedPaintDevice *>(m_iesireDeschisa->painter.device())->newPage())
+            throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.").arg(NumeIesire()));
         m_document = std::move(m_iesireDeschisa);
         return;
     }
-    m_printer->setDocName(titlu);
-    m_printer->setFullPage(false);
+    QPagedPaintDevice &dispozitiv = PregatesteIesirea(titlu);
     auto document = std::make_unique<TDocument>();
-    if (!document->painter.begin(m_printer.get()))
+    if (!document->painter.begin(&dispozitiv))
         throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe tiparirea documentului \"%2\".")
-                           .arg(m_imprimante.value(m_curenta), titlu));
+                           .arg(NumeIesire(), titlu));
     m_document = std::move(document);
 }
 
-void TDispozitivImprimantaQt::TerminaDocument()
+void TDispozitivPaginat::TerminaDocument()
 {
     if (!m_document)
         return;
@@ -251,10 +150,10 @@ void TDispozitivImprimantaQt::TerminaDocument()
     IncheieIesirea(*document, QStringLiteral("Pagina nu a putut fi trimisa la imprimanta \"%1\"."));
 }
 
-TCapabilitatiDispozitiv TDispozitivImprimantaQt::Capabilitati()
+TCapabilitatiDispozitiv TDispozitivPaginat::Capabilitati()
 {
-    const QPageLayout pagina = m_printer->pageLayout();
-    const int rezolutie = m_printer->resolution();
+    const QPageLayout pagina = Pagina();
+    const int rezolutie = Rezolutie();
     const QRect fizic = pagina.fullRectPixels(rezolutie);
     const QRect tiparibil = pagina.paintRectPixels(rezolutie);
     const QRectF tiparibilMm = pagina.paintRect(QPageLayout::Millimeter);
@@ -270,32 +169,32 @@ TCapabilitatiDispozitiv TDispozitivImprimantaQt::Capabilitati()
     return c;
 }
 
-void TDispozitivImprimantaQt::CerePagina(const char *operatie) const
+void TDispozitivPaginat::CerePagina(const char *operatie) const
 {
     if (!m_document)
         throw Exceptie(QStringLiteral("Nu exista niciun document deschis la imprimanta (%1).")
                            .arg(QLatin1String(operatie)));
 }
 
-void TDispozitivImprimantaQt::SelecteazaFont(const TCerereFont &cerere)
+void TDispozitivPaginat::SelecteazaFont(const TCerereFont &cerere)
 {
     CerePagina("font");
     m_document->text.SelecteazaFont(cerere);
 }
 
-TMetriciText TDispozitivImprimantaQt::MasoaraText(const QString &text)
+TMetriciText TDispozitivPaginat::MasoaraText(const QString &text)
 {
     CerePagina("masurare");
     return m_document->text.MasoaraText(text);
 }
 
-void TDispozitivImprimantaQt::DeseneazaText(QPoint punct, const QRect &decupare, const QString &text)
+void TDispozitivPaginat::DeseneazaText(QPoint punct, const QRect &decupare, const QString &text)
 {
     CerePagina("text");
     m_document->text.DeseneazaText(punct, decupare, text);
 }
 
-void TDispozitivImprimantaQt::DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi)
+void TDispozitivPaginat::DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi)
 {
     CerePagina("imagine");
     m_document->painter.drawImage(dreptunghi, imagine);
@@ -419,12 +318,9 @@ IDispozitivImprimanta *g_instalat = nullptr;
 
 IDispozitivImprimanta &DispozitivImprimanta()
 {
-    if (g_instalat)
-        return *g_instalat;
-    // Never destroyed: a printer must not be torn down after the application
-    // object, when the platform's printing support is already gone.
-    static TDispozitivImprimantaQt *sistem = new TDispozitivImprimantaQt;
-    return *sistem;
+    if (!g_instalat)
+        throw Exceptie(QStringLiteral("Nu este instalata nicio imprimanta."));
+    return *g_instalat;
 }
 
 void InstaleazaDispozitivImprimanta(IDispozitivImprimanta *dispozitiv)

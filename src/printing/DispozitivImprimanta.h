@@ -11,8 +11,9 @@
 #include <QString>
 #include <QStringList>
 
+class QPageLayout;
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 // Page geometry of a device, as the printing service reports it: the
 // printable area in device pixels and in whole millimetres, the physical
@@ -131,30 +132,21 @@ private:
     int m_unghi = 0;
 };
 
-// The printing service of Qt: the system's printers, or a PDF file.
-class TDispozitivImprimantaQt : public IDispozitivImprimanta
+// A device that draws its documents with a QPainter on a paged paint device
+// (a printer, a PDF writer): one document at a time, or several documents as
+// the pages of one output (PastreazaPaginile). Its page geometry comes from
+// the device's page layout.
+class TDispozitivPaginat : public IDispozitivImprimanta
 {
 public:
-    // The system's printers; the current one is the default printer.
-    TDispozitivImprimantaQt();
-    // Every document goes to this PDF file, with the given unprintable
-    // margins (millimetres) standing in for a printer's. The file appears
-    // under its name only once its output has ended without error.
-    static std::unique_ptr<TDispozitivImprimantaQt> PentruPdf(const QString &fisier,
-                                                              double margineStangaMm = 0,
-                                                              double margineSusMm = 0, int rezolutie = 600);
-    ~TDispozitivImprimantaQt() override;
+    ~TDispozitivPaginat() override;
 
     // Every document after the first becomes a further page of the same
-    // output, until InchideIesirea(); for several certificates in one PDF.
+    // output, until InchideIesirea(); for several certificates in one file.
     void PastreazaPaginile(bool pastreaza) { m_pastreazaPaginile = pastreaza; }
     // Ends an output kept open by PastreazaPaginile.
     void InchideIesirea();
 
-    QStringList Imprimante() override;
-    int ImprimantaCurenta() override;
-    void SelecteazaImprimanta(int index) override;
-    void SetariDispozitiv(const TSetariDispozitiv &setari) override;
     void IncepeDocument(const QString &titlu) override;
     void TerminaDocument() override;
     TCapabilitatiDispozitiv Capabilitati() override;
@@ -163,24 +155,32 @@ public:
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
 
+protected:
+    TDispozitivPaginat();
+
+    // The device the next output is drawn on, readied for its title.
+    virtual QPagedPaintDevice &PregatesteIesirea(const QString &titlu) = 0;
+    virtual QPageLayout Pagina() const = 0;
+    virtual int Rezolutie() const = 0;
+    // The output has ended; `trimisa` tells whether its pages were sent.
+    virtual void IesireIncheiata(bool trimisa) { Q_UNUSED(trimisa); }
+    // For messages: the printer's name.
+    virtual QString NumeIesire() const = 0;
+
+    bool DocumentDeschis() const { return m_document != nullptr || m_iesireDeschisa != nullptr; }
+    // Ends whatever is open without completing it; a subclass calls it in
+    // its destructor, while its paint device still exists.
+    void Abandoneaza();
+
 private:
     struct TDocument;
-    TDispozitivImprimantaQt(const QString &fisierPdf, double margineStangaMm, double margineSusMm,
-                            int rezolutie);
     void CerePagina(const char *operatie) const;
-    // Sends the document's pages; a PDF then takes its name.
     void IncheieIesirea(TDocument &document, const QString &esec);
 
-    std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<TDocument> m_document;
     // A painter kept open between the documents of one output.
     std::unique_ptr<TDocument> m_iesireDeschisa;
     bool m_pastreazaPaginile = false;
-    QString m_fisierPdf;
-    // Where the PDF is written until it is complete.
-    QString m_fisierPdfTemporar;
-    QStringList m_imprimante;
-    int m_curenta = -1;
 };
 
 // A device for tests: it records every operation in order, reports the
@@ -244,8 +244,8 @@ private:
     bool m_deschis = false;
 };
 
-// The printer in use by the program. Until one is installed it is the
-// system's printers through Qt.
+// The printer in use by the program: the one installed (the program installs
+// its printers at start). Without one, printing fails with a message.
 IDispozitivImprimanta &DispozitivImprimanta();
 // Installs a device (nullptr restores the system one); the caller keeps
 // ownership and must uninstall it before destroying it.

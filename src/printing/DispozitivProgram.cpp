@@ -1,6 +1,8 @@
 #include "printing/DispozitivProgram.h"
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
+#include "printing/DispozitivImprimantaQt.h"
+#include "printing/DispozitivPdf.h"
 
 TDispozitivProgram::TDispozitivProgram(AlegereFisier alegeFisier)
     : m_sistem(std::make_unique<TDispozitivImprimantaQt>()), m_alegeFisier(std::move(alegeFisier))
@@ -57,7 +59,7 @@ void TDispozitivProgram::IncepeDocument(const QString &titlu)
     if (fisier.isEmpty())
         throw Anulare();
     // A PDF has no unprintable margins: the page starts at the sheet's corner.
-    auto pdf = TDispozitivImprimantaQt::PentruPdf(fisier, 0, 0, 600);
+    auto pdf = std::make_unique<TDispozitivPdf>(fisier, 0, 0, 600);
     pdf->SetariDispozitiv(m_setari);
     pdf->IncepeDocument(titlu);
     m_pdf = std::move(pdf);
@@ -70,7 +72,7 @@ void TDispozitivProgram::TerminaDocument()
             m_sistem->TerminaDocument();
         return;
     }
-    const std::unique_ptr<TDispozitivImprimantaQt> pdf = std::move(m_pdf);
+    const std::unique_ptr<TDispozitivPdf> pdf = std::move(m_pdf);
     pdf->TerminaDocument();
 }
 

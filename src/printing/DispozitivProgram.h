@@ -5,6 +5,9 @@
 
 #include "printing/DispozitivImprimanta.h"
 
+class TDispozitivImprimantaQt;
+class TDispozitivPdf;
+
 // The printers the program offers: the system's, and after them a PDF file,
 // so that a certificate can be produced, exactly as it would print, without
 // any printer driver.
@@ -38,7 +41,7 @@ private:
     IDispozitivImprimanta &Activ();
 
     std::unique_ptr<TDispozitivImprimantaQt> m_sistem;
-    std::unique_ptr<TDispozitivImprimantaQt> m_pdf;
+    std::unique_ptr<TDispozitivPdf> m_pdf;
     TSetariDispozitiv m_setari;
     AlegereFisier m_alegeFisier;
     bool m_pePdf = false;

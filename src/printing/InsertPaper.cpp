@@ -11,8 +11,8 @@
 
 #include "data/UCai.h"
 #include "printing/UAllStuffReg.h"
-#include "shell/Mesaje.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Mesaje.h"
+#include "comun/CentrareFereastra.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "data/UCai.h"
 #include "printing/DispozitivImprimanta.h"
 #include "printing/UAllStuffReg.h"
-#include "shell/Actiune.h"
-#include "shell/Exceptie.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/CentrareFereastra.h"
 
 void SetupPrinterPage(bool portret)
 {

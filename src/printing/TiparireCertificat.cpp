@@ -8,7 +8,7 @@
 #include "printing/InsertPaper.h"
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 QString TitluTiparire(int side)
 {

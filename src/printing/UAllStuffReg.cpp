@@ -1,8 +1,8 @@
 #include "printing/UAllStuffReg.h"
 
 #include "settings/StocareSetari.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "data/UDm.h"
 #include "records/UModificaLinieProfil.h"
-#include "shell/Actiune.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
+#include "comun/CentrareFereastra.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "data/UDm.h"
 #include "editors/UEditorGenericComplex.h"
-#include "shell/Actiune.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Actiune.h"
+#include "comun/CentrareFereastra.h"
 
 TDialogInregistrare::TDialogInregistrare(QWidget *parent, const QString &nume, const QString &titlu,
                                          const QSize &marime)

@@ -7,10 +7,10 @@
 #include <QStringList>
 
 #include "data/UDm.h"
-#include "shell/Actiune.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
+#include "comun/CentrareFereastra.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 #ifdef Q_OS_WIN
 #include <vector>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 // What a stored value holds. `Alta` is a value of a kind the program never
 // writes (binary data, a malformed entry): reading it fails like a mismatch.

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "shell/Actiune.h"
-#include "shell/UPornireAplicatie.h"
+#include "comun/Actiune.h"
+#include "comun/CentrareFereastra.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QMetaObject>
 
 #include "settings/StocareSetari.h"
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 bool EsteIntreg(TTipProprietate tip)
 {

@@ -10,8 +10,9 @@
 #include "records/UConfigurareDiploma.h"
 #include "records/UListaGenerica.h"
 #include "settings/UEditorConfigGlobal.h"
-#include "shell/Actiune.h"
-#include "shell/Mesaje.h"
+#include "comun/Actiune.h"
+#include "comun/Mesaje.h"
+#include "comun/CentrareFereastra.h"
 #include "shell/UPornireAplicatie.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "comun/CentrareFereastra.h"
 #include "shell/UPornireAplicatie.h"
 
 #ifdef Q_OS_WIN

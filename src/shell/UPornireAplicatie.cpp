@@ -1,13 +1,9 @@
 #include "shell/UPornireAplicatie.h"
 
-#include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
+
 
 #include "shell/CEVersionInfo.h"
-#include "shell/Pozitionare.h"
 #include "shell/UErrCodePage.h"
 #include "shell/USplashForm.h"
 
@@ -39,14 +35,4 @@ void PornireAplicatie(const QString &titlu, const TOptiuniPornire &optiuni)
         splash.SeteazaText(titlu + QStringLiteral(" - ") + TextVersiune());
         splash.exec();
     }
-}
-
-void CentreazaFereastra(QWidget *fereastra)
-{
-    QScreen *ecran = QGuiApplication::screenAt(QCursor::pos());
-    if (!ecran)
-        ecran = QGuiApplication::primaryScreen();
-    if (!ecran)
-        return;
-    fereastra->move(PozitieCentrata(ecran->availableGeometry(), fereastra->frameGeometry().size()));
 }

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QWidget;
 
 // How the start routine runs: tests and scripted runs skip the splash, and
 // the code page check can be given its answer.
@@ -22,6 +21,3 @@ int CodPaginaSistem();
 // The start routine: temporary folder, code page check, splash with the
 // title and version. Returns when the splash has closed.
 void PornireAplicatie(const QString &titlu, const TOptiuniPornire &optiuni = {});
-
-// Centres a window on the work area of the monitor under the mouse pointer.
-void CentreazaFereastra(QWidget *fereastra);

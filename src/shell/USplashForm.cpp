@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "data/UCai.h"
+#include "comun/CentrareFereastra.h"
 #include "shell/UPornireAplicatie.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "forms/QFormularTextArea.h"
 #include "settings/InfoGlobal2005.h"
 #include "settings/StocareSetari.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "forms/QFormularTextArea.h"
 #include "forms/TemplateForm.h"
 #include "forms/UPrintCertificatAcordare.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/BazaTest.h"
 
 namespace {

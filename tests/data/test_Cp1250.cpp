@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/Cp1250.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 TEST(Cp1250, CommaBelowLettersBecomeCedillaLetters)
 {

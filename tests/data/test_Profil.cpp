@@ -6,7 +6,7 @@
 #include "data/UProfilCertificatAcordare.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "data/UCai.h"
 #include "data/UTabeleCertificatAcordare.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/BazaTest.h"
 
 namespace {

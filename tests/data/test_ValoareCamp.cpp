@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/BazaTest.h"
 
 namespace {

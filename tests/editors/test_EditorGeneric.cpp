@@ -12,7 +12,7 @@
 #include "editors/UEditorCampSirues.h"
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericNotaSauCalificativ.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericComplex.h"
 #include "editors/UFrmGrup.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

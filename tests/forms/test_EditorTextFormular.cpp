@@ -23,7 +23,7 @@
 #include "forms/QFormularTextArea.h"
 #include "forms/UEditorTextFormular.h"
 #include "printing/DispozitivImprimanta.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "forms/ParticularizareTextArea.h"
 #include "forms/QFormularTextArea.h"
 #include "printing/DispozitivImprimanta.h"
+#include "printing/DispozitivPdf.h"
 #include "support/CitirePdf.h"
 
 namespace {
@@ -392,7 +393,7 @@ TEST_F(Formular, APrintedPageReadsBackWithEachTextAtItsMillimetresOnTheSheet)
         {
             // Unprintable margins of 5 and 8 mm: the text must still land 100 mm
             // from the sheet's left edge, plus the 2 mm margin the user asked for.
-            auto pdf = TDispozitivImprimantaQt::PentruPdf(fisier, 5.0, 8.0, 600);
+            auto pdf = std::make_unique<TDispozitivPdf>(fisier, 5.0, 8.0, 600);
             pdf->SetariDispozitiv(TSetariDispozitiv{});
             pdf->IncepeDocument(QStringLiteral("Diploma de examen national - fata"));
             suprafata->PrintAll(*pdf, oglindit, DirectorModificari(), 2.0, 0.0);

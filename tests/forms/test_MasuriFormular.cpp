@@ -3,7 +3,7 @@
 #include "forms/FontFormular.h"
 #include "forms/MasuriFormular.h"
 #include "printing/DispozitivImprimanta.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 namespace {
 

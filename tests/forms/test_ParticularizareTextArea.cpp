@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "forms/ParticularizareTextArea.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/MesajeTest.h"
 
 namespace {

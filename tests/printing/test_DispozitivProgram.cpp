@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "printing/DispozitivProgram.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 
 TEST(DispozitivProgram, OffersAPdfFileAfterThePrintersAndAsksWhereItGoes)
 {

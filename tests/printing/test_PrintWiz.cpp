@@ -12,7 +12,7 @@
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
 #include "settings/StocareSetari.h"
-#include "shell/Pozitionare.h"
+#include "comun/Pozitionare.h"
 #include "support/MesajeTest.h"
 
 class PrintWiz : public ::testing::Test

@@ -15,7 +15,7 @@
 #include "editors/UEditorGenericComplex.h"
 #include "records/UConfigurareDiploma.h"
 #include "records/UModificaLinieProfil.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/BazaTest.h"
 
 namespace {

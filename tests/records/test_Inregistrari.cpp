@@ -13,6 +13,7 @@
 #include "forms/QFormularTextArea.h"
 #include "forms/UPrintCertificatAcordare.h"
 #include "printing/DispozitivImprimanta.h"
+#include "printing/DispozitivPdf.h"
 #include "printing/TiparireCertificat.h"
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericComplex.h"
@@ -229,7 +230,7 @@ TEST_F(Inregistrari, EndToEndTheInstitutionsDataPrintsOnStubAndCertificate)
     QTemporaryDir dosar;
     const QString pdf = dosar.filePath(QStringLiteral("certificat.pdf"));
     {
-        const auto dispozitiv = TDispozitivImprimantaQt::PentruPdf(pdf);
+        const auto dispozitiv = std::make_unique<TDispozitivPdf>(pdf);
         TiparestePagina(*dispozitiv, *preview.FormularDePrintat1, 0, 2, false, 0, 0);
     }
     QProcess text;

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "settings/StocareSetari.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/MesajeTest.h"
 
 namespace {

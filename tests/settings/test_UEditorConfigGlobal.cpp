@@ -10,7 +10,7 @@
 
 #include "settings/StocareSetari.h"
 #include "settings/UEditorConfigGlobal.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/MesajeTest.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "settings/InfoGlobal2005.h"
 #include "settings/StocareSetari.h"
 #include "settings/UQenQuickRegStuff.h"
-#include "shell/Exceptie.h"
+#include "comun/Exceptie.h"
 #include "support/MesajeTest.h"
 
 namespace {

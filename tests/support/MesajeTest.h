@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 // The message service of the tests: records every message and answers the
 // questions from a queue the test fills (an empty queue answers "Nu").

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#ifdef CERT_TEST_WIDGETS
 #include <QApplication>
+using TAplicatieTest = QApplication;
+#else
+// The tests of the library without widgets prove it: no QApplication exists.
+#include <QGuiApplication>
+using TAplicatieTest = QGuiApplication;
+#endif
 #include <QStandardPaths>
 
 #include "settings/StocareSetari.h"
@@ -15,7 +22,7 @@ int main(int argc, char **argv)
     // Nothing a test does may reach the user's own files or settings.
     QStandardPaths::setTestModeEnabled(true);
     qunsetenv("CERTIFICAT_ACORDARE_DATE");
-    QApplication app(argc, argv);
+    TAplicatieTest app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     InstaleazaMesaje(&MesajeTest());
     // Settings objects a test creates without a store of its own stay in memory.

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "editors/UEditorCampNota.h"
+#include "editors/NotaText.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ class NotaDinText : public ::testing::TestWithParam<CazNota>
 TEST_P(NotaDinText, ReadsTheStoredText)
 {
     const CazNota caz = GetParam();
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QString::fromUtf16(caz.text)), caz.zeceMiimi)
+    EXPECT_EQ(::NotaDinText(QString::fromUtf16(caz.text)), caz.zeceMiimi)
         << QString::fromUtf16(caz.text).toStdString();
 }
 
@@ -43,12 +43,12 @@ INSTANTIATE_TEST_SUITE_P(Limite, NotaDinText,
 
 TEST(NotaDinTextOstil, VeryLongInputNeitherOverflowsNorFails)
 {
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QString(100000, QLatin1Char('9'))), 0);
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QString(100000, QLatin1Char('9')) + QStringLiteral(",25")), 2500);
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QStringLiteral("8,") + QString(100000, QLatin1Char('9'))), 89900);
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QString(100000, QLatin1Char(','))), 0);
+    EXPECT_EQ(::NotaDinText(QString(100000, QLatin1Char('9'))), 0);
+    EXPECT_EQ(::NotaDinText(QString(100000, QLatin1Char('9')) + QStringLiteral(",25")), 2500);
+    EXPECT_EQ(::NotaDinText(QStringLiteral("8,") + QString(100000, QLatin1Char('9'))), 89900);
+    EXPECT_EQ(::NotaDinText(QString(100000, QLatin1Char(','))), 0);
     const QChar cuNul[] = {QChar(0), QLatin1Char('9'), QChar(0), QLatin1Char(','), QLatin1Char('5')};
-    EXPECT_EQ(TEditorCampNota::NotaDinText(QString(cuNul, 5)), 95000);
+    EXPECT_EQ(::NotaDinText(QString(cuNul, 5)), 95000);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/Mesaje.h"
+#include "comun/Mesaje.h"
 
 #include <cstdio>
 

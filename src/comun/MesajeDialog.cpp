@@ -1,4 +1,4 @@
-#include "shell/MesajeDialog.h"
+#include "comun/MesajeDialog.h"
 
 #include <QApplication>
 #include <QMessageBox>

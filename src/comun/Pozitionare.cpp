@@ -1,4 +1,4 @@
-#include "shell/Pozitionare.h"
+#include "comun/Pozitionare.h"
 
 QPoint PozitieCentrata(const QRect &zonaLucru, const QSize &fereastra)
 {

@@ -1,11 +1,11 @@
-#include "shell/Actiune.h"
+#include "comun/Actiune.h"
 
 #include <new>
 
 #include <QCoreApplication>
 
-#include "shell/Exceptie.h"
-#include "shell/Mesaje.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 bool RuleazaActiune(const std::function<void()> &actiune)
 {

@@ -1,4 +1,4 @@
-#include "shell/OprireLaSemnal.h"
+#include "comun/OprireLaSemnal.h"
 
 #include <atomic>
 #include <csignal>

@@ -1,3 +1,0 @@
-list(APPEND CERT_UI_SOURCES
-    forms/UEditorTextFormular.cpp
-)

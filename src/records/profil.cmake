@@ -1,4 +1,0 @@
-list(APPEND CERT_UI_SOURCES
-    records/UConfigurareDiploma.cpp
-    records/UModificaLinieProfil.cpp
-)

@@ -1,0 +1,4 @@
+list(APPEND TESTE_UI
+    records/test_ConfigurareDiploma.cpp
+    records/test_Inregistrari.cpp
+)

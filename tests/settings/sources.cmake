@@ -1,0 +1,8 @@
+# Tests of the library without widgets: they run without a QApplication.
+list(APPEND TESTE_CORE
+    settings/test_StocareSetari.cpp
+    settings/test_UQenQuickRegStuff.cpp
+)
+list(APPEND TESTE_UI
+    settings/test_UEditorConfigGlobal.cpp
+)
