@@ -5,28 +5,21 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileDialog>
-#include <QStandardPaths>
+#include <QGuiApplication>
 
-#include "candidates/UUmplereFormular.h"
+#include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "comun/MesajeDialog.h"
+#include "comun/OprireLaSemnal.h"
 #include "data/UCai.h"
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
-#include "forms/FormularDePrintat.h"
-#include "forms/TemplateForm.h"
 #include "forms/UEditorTextFormular.h"
 #include "forms/UPrintCertificatAcordare.h"
-#include "printing/DispozitivPdf.h"
-#include "printing/DispozitivProgram.h"
-#include "printing/TiparireCertificat.h"
+#include "printing/TiparirePdf.h"
 #include "printing/UAllStuffReg.h"
-#include "comun/Actiune.h"
-#include "comun/Exceptie.h"
-#include "comun/MesajeDialog.h"
-#include "comun/OprireLaSemnal.h"
-#include "shell/UCertificatAcordareMain.h"
 #include "shell/UPornireAplicatie.h"
 
 namespace {
@@ -43,99 +36,6 @@ bool FaraFerestre(int argc, char *argv[])
     return false;
 }
 
-QString AlegeFisierPdf(const QString &titlu)
-{
-    const QString dosar = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString fisier = QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                  QStringLiteral("Salvati \"%1\" ca fisier PDF").arg(titlu),
-                                                  dosar + QStringLiteral("/Certificat.pdf"),
-                                                  QStringLiteral("Fisiere PDF (*.pdf)"));
-    if (!fisier.isEmpty() && !fisier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        fisier += QStringLiteral(".pdf");
-    return fisier;
-}
-
-// The printer the wizard chose last time, when it is still there.
-void SelecteazaImprimantaSalvata(IDispozitivImprimanta &dispozitiv)
-{
-    const TAllStuffReg setari;
-    const int index = dispozitiv.Imprimante().indexOf(setari.PrinterName);
-    if (setari.Configured && index >= 0)
-        dispozitiv.SelecteazaImprimanta(index);
-}
-
-struct TOptiuniTiparire
-{
-    QString fisier;
-    QList<int> elevi; // empty: every candidate
-    std::optional<double> stanga, sus;
-    std::optional<bool> intors;
-};
-
-QList<int> TotiElevii(TDM &dm)
-{
-    QList<int> iduri;
-    dm.Tr.StartTransaction();
-    dm.Q5.SetSQL(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
-    for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next())
-        iduri.append(dm.Q5.AsInteger(QStringLiteral("ID_ELEVI")));
-    dm.Tr.Rollback();
-    return iduri;
-}
-
-// Prints certificates into one PDF with the same print job as the window,
-// each candidate on a page of its own. Returns the exit code.
-int TiparestePdf(TDM &dm, const TOptiuniTiparire &o)
-{
-    const QList<int> existenti = TotiElevii(dm);
-    const QList<int> elevi = o.elevi.isEmpty() ? existenti : o.elevi;
-    for (const int id : elevi) {
-        if (!existenti.contains(id))
-            throw Exceptie(QStringLiteral("Candidatul cu numarul %1 nu exista.").arg(id));
-    }
-    if (elevi.isEmpty())
-        throw Exceptie(QStringLiteral("Nu exista niciun candidat de tiparit."));
-
-    double stanga = 0, sus = 0;
-    bool intors = false;
-    int feedMode = 2;
-    {
-        const TAllStuffReg setari;
-        stanga = o.stanga.value_or(setari.FrontLeft);
-        sus = o.sus.value_or(setari.FrontTop);
-        const QString ales = setari.MirrorChoice(0);
-        const bool intorsImplicit = setari.FeedMode == 1 || setari.FeedMode == 3;
-        intors = o.intors.value_or(ales == QLatin1String("*") ? intorsImplicit : ales == QLatin1String("D"));
-        if (setari.FeedMode >= 1 && setari.FeedMode <= 4)
-            feedMode = setari.FeedMode;
-    }
-
-    THandlerCertificatAcordare handler;
-    const std::unique_ptr<TTemplate> preview(CreeazaPreview(handler, nullptr));
-    TFormularDePrintat *pagina = preview->findChild<TFormularDePrintat *>();
-    const auto pdf = std::make_unique<TDispozitivPdf>(o.fisier, 0, 0, 600);
-    TSetariDispozitiv peisaj;
-    peisaj.Orientare = TSetariDispozitiv::Peisaj;
-    pdf->SetariDispozitiv(peisaj);
-    pdf->PastreazaPaginile(true);
-    for (const int id : elevi) {
-        // Asked to stop: the PDF is left unfinished and never takes its name.
-        if (OprireLaSemnal::Ceruta())
-            throw Exceptie(QStringLiteral("Tiparirea a fost oprita inainte de sfarsit; fisierul \"%1\" nu a "
-                                          "fost scris.")
-                               .arg(QDir::toNativeSeparators(o.fisier)));
-        UmpleFormular(*preview, id);
-        TiparestePagina(*pdf, *pagina, 0, feedMode, intors, stanga, sus);
-    }
-    pdf->InchideIesirea();
-    std::printf("%s\n", QStringLiteral("Am scris %1 certificat(e) in %2")
-                            .arg(elevi.size())
-                            .arg(QDir::toNativeSeparators(o.fisier))
-                            .toLocal8Bit()
-                            .constData());
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,9 +44,11 @@ int main(int argc, char *argv[])
     const bool faraFerestre = FaraFerestre(argc, argv);
     if (faraFerestre && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("CertificatAcordare"));
-    QApplication::setApplicationName(QStringLiteral("CertificatAcordare"));
+    // Without windows no widget exists, only what drawing on a PDF needs.
+    const std::unique_ptr<QCoreApplication> app(faraFerestre ? new QGuiApplication(argc, argv)
+                                                             : new QApplication(argc, argv));
+    QCoreApplication::setOrganizationName(QStringLiteral("CertificatAcordare"));
+    QCoreApplication::setApplicationName(QStringLiteral("CertificatAcordare"));
 
     QCommandLineParser linie;
     linie.setApplicationDescription(
@@ -181,7 +83,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga, margineSus,
                       intors, drept});
-    linie.process(app);
+    linie.process(*app);
 
     TMesajeDialog mesajeDialog;
     if (!faraFerestre)
@@ -196,19 +98,19 @@ int main(int argc, char *argv[])
         StabilesteLocatii(TLocatii::PentruProgram(
             linie.value(dosarDate), TLocatii::BazaDeDate(Inregistrari().Profil()->NumeBazaDeDate())));
 
-        TOptiuniTiparire tiparire;
+        TCerereTiparirePdf tiparire;
         if (linie.isSet(tiparestePdf)) {
-            tiparire.fisier = QDir::current().absoluteFilePath(linie.value(tiparestePdf));
+            tiparire.Fisier = QDir::current().absoluteFilePath(linie.value(tiparestePdf));
             if (linie.isSet(toti) == linie.isSet(elev))
                 throw Exceptie(QStringLiteral("Alegeti fie --toti, fie unul sau mai multi candidati cu --elev."));
             for (const QString &v : linie.values(elev)) {
                 bool ok = false;
-                tiparire.elevi.append(v.toInt(&ok));
+                tiparire.Elevi.append(v.toInt(&ok));
                 if (!ok)
                     throw Exceptie(QStringLiteral("\"%1\" nu este un numar de candidat.").arg(v));
             }
-            for (const auto &[optiune, tinta] : {std::pair{&margineStanga, &tiparire.stanga},
-                                                 std::pair{&margineSus, &tiparire.sus}}) {
+            for (const auto &[optiune, tinta] : {std::pair{&margineStanga, &tiparire.Stanga},
+                                                 std::pair{&margineSus, &tiparire.Sus}}) {
                 if (!linie.isSet(*optiune))
                     continue;
                 double mm = 0;
@@ -219,7 +121,7 @@ int main(int argc, char *argv[])
             if (linie.isSet(intors) && linie.isSet(drept))
                 throw Exceptie(QStringLiteral("Alegeti fie --intors, fie --drept."));
             if (linie.isSet(intors) || linie.isSet(drept))
-                tiparire.intors = linie.isSet(intors);
+                tiparire.Intoarsa = linie.isSet(intors);
         }
 
         TOptiuniDm optiuni{Locatii(), &Inregistrari(), {}};
@@ -234,22 +136,18 @@ int main(int argc, char *argv[])
         OprireLaSemnal::Instaleaza();
         if (linie.isSet(pregatesteBaza))
             return dm.Pregatit() ? 0 : 2;
-        if (linie.isSet(tiparestePdf))
-            return dm.Pregatit() ? TiparestePdf(dm, tiparire) : 2;
-
-        TDispozitivProgram imprimanta(AlegeFisierPdf);
-        InstaleazaDispozitivImprimanta(&imprimanta);
-        SelecteazaImprimantaSalvata(imprimanta);
-
-        int cod = 0;
-        {
-            TCertificatAcordareMain principala;
-            principala.show();
-            // A stop asked for during the start has already ended the loops that ran then.
-            if (!OprireLaSemnal::Ceruta())
-                cod = QApplication::exec();
+        if (linie.isSet(tiparestePdf)) {
+            if (!dm.Pregatit())
+                return 2;
+            const int scrise = TiparesteCertificatePdf(dm, tiparire);
+            std::printf("%s\n", QStringLiteral("Am scris %1 certificat(e) in %2")
+                                    .arg(scrise)
+                                    .arg(QDir::toNativeSeparators(tiparire.Fisier))
+                                    .toLocal8Bit()
+                                    .constData());
+            return 0;
         }
-        InstaleazaDispozitivImprimanta(nullptr);
+        const int cod = RuleazaFerestrele();
         InstaleazaMesaje(nullptr);
         return cod;
     } catch (const IesireProgram &e) {

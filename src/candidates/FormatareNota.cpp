@@ -1,15 +1,15 @@
 #include "candidates/FormatareNota.h"
 
-#include "forms/QFormularTextArea.h"
+#include "forms/DocumentFormular.h"
 #include "settings/InfoGlobal2005.h"
 #include "comun/Exceptie.h"
 
-void FormatGrade(TFormularTextArea *prima, TFormularTextArea *aDoua, std::optional<qint64> valoare,
+void FormatGrade(TZonaText *prima, TZonaText *aDoua, std::optional<qint64> valoare,
                  TTipNota tip, IStocareSetari *stocare)
 {
     if (!prima && !aDoua)
         throw Exceptie(QStringLiteral("FormatGrade fara nicio arie de text"));
-    for (TFormularTextArea *arie : {prima, aDoua}) {
+    for (TZonaText *arie : {prima, aDoua}) {
         if (arie)
             arie->SetText(QStringLiteral(" "));
     }

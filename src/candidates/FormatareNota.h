@@ -7,9 +7,9 @@
 #include "candidates/FormatareTiparire.h"
 
 class IStocareSetari;
-class TFormularTextArea;
+class TZonaText;
 
-// Writes a grade into one text area, or into a pair (the upper one first), in
+// Writes a grade into one text zone, or into a pair (the upper one first), in
 // the format the global settings choose for its kind; a two-line format uses
 // the second area, a one-line format hides it and moves the first half-way
 // between the two places they had before the first formatting. `valoare` is
@@ -17,5 +17,5 @@ class TFormularTextArea;
 // "----". Either area may be none, not both. The settings are read afresh
 // from `stocare` (nullptr: the store in use); a failure to read them leaves
 // the areas blank and is raised.
-void FormatGrade(TFormularTextArea *prima, TFormularTextArea *aDoua, std::optional<qint64> valoare,
+void FormatGrade(TZonaText *prima, TZonaText *aDoua, std::optional<qint64> valoare,
                  TTipNota tip, IStocareSetari *stocare = nullptr);

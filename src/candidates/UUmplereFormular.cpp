@@ -1,141 +1,13 @@
 #include "candidates/UUmplereFormular.h"
 
-#include <optional>
-
 #include <QScreen>
 
-#include "candidates/FormatareNota.h"
+#include "candidates/UmplereDocument.h"
 #include "data/UDm.h"
-#include "editors/UEditorCampNota.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/QFormularTextArea.h"
 #include "forms/TemplateForm.h"
 #include "comun/Exceptie.h"
-
-namespace {
-
-const QString kClasa = QStringLiteral("TFormularTextArea");
-
-// A decimal integer; -1234 stands for "not a number", as the design data has always read it.
-std::optional<int> Numar(const QString &text)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n == -1234)
-        return std::nullopt;
-    return n;
-}
-
-QString TipDeDate(TDM &dm, const TReferintaCamp &r, const TFormularTextArea &arie)
-{
-    if (r.CodFormular.isEmpty() && r.CodPagina.isEmpty() && r.CodCamp.isEmpty())
-        return QStringLiteral("X");
-    const bool porneste = !dm.Tr.InTransaction();
-    if (porneste)
-        dm.Tr.StartTransaction();
-    QString tip;
-    bool gasit = false;
-    try {
-        dm.Q1.SetSQL(QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                    "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), r.CodFormular);
-        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), r.CodPagina);
-        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), r.CodCamp);
-        dm.Q1.Open();
-        gasit = !dm.Q1.Eof();
-        if (gasit)
-            tip = dm.Q1.AsString(QStringLiteral("TIP_DE_DATE"));
-        dm.Q1.Close();
-    } catch (...) {
-        dm.Q1.Close();
-        if (porneste && dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
-    }
-    if (porneste)
-        dm.Tr.Rollback();
-    if (!gasit)
-        throw Exceptie(QStringLiteral("%1.%2 face referire la campul inexistent %3.%4.%5")
-                           .arg(arie.objectName(), kClasa, r.CodFormular, r.CodPagina, r.CodCamp));
-    return tip;
-}
-
-TTipNota TipNota(const TFormularTextArea &arie)
-{
-    const QString d3 = arie.Denumire3().trimmed().toUpper();
-    if (d3 == QLatin1String("NOTA_DIPLOMA"))
-        return NOTA_DIPLOMA;
-    if (d3 == QLatin1String("NOTA_COTOR"))
-        return NOTA_COTOR;
-    if (d3 == QLatin1String("MEDIE_DIPLOMA"))
-        return MEDIE_DIPLOMA;
-    if (d3 == QLatin1String("MEDIE_COTOR"))
-        return MEDIE_COTOR;
-    throw Exceptie(QStringLiteral("%1.%2 specifica un camp \"NOTA\" cu Denumire3 = \"%3\"; Denumire3 ar trebui sa fie "
-                                  "NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!")
-                       .arg(arie.objectName(), kClasa, arie.Denumire3()));
-}
-
-// The grade's pair on the page: the upper area first; with equal tops the later one.
-std::pair<TFormularTextArea *, TFormularTextArea *> Pereche(const TFormularDePrintat &suprafata,
-                                                            const TFormularTextArea &arie)
-{
-    TFormularTextArea *prima = nullptr;
-    TFormularTextArea *aDoua = nullptr;
-    const QString d1 = arie.Denumire1().toUpper();
-    const QString d3 = arie.Denumire3().toUpper();
-    for (TFormularTextArea *a : suprafata.TextAreas()) {
-        if (a->Denumire1().toUpper() != d1 || a->Denumire3().toUpper() != d3)
-            continue;
-        if (!prima) {
-            prima = a;
-        } else if (a->y() > prima->y()) {
-            aDoua = a;
-        } else {
-            aDoua = prima;
-            prima = a;
-        }
-    }
-    return {prima, aDoua};
-}
-
-void UmpleArie(TDM &dm, const TFormularDePrintat &suprafata, TFormularTextArea &arie, int idElev)
-{
-    arie.SetSursaText({});
-    arie.SetText(QString());
-    const TReferintaCamp r = TDM::ParseCamp(arie.Denumire1());
-    const QString valoare = dm.ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, idElev);
-    const QString tip = TipDeDate(dm, r, arie);
-
-    if (tip == QLatin1String("NOTA")) {
-        const TTipNota tipNota = TipNota(arie);
-        const auto [prima, aDoua] = Pereche(suprafata, arie);
-        std::optional<qint64> nota;
-        if (!valoare.isEmpty())
-            nota = TEditorCampNota::NotaDinText(valoare) * 100;
-        FormatGrade(prima, aDoua, nota, tipNota);
-        return;
-    }
-
-    const QString &d2 = arie.Denumire2();
-    const QString &d3 = arie.Denumire3();
-    const std::optional<int> start = Numar(d2);
-    const std::optional<int> lungime = Numar(d3);
-    if (!d2.isEmpty() && !start)
-        throw Exceptie(QStringLiteral("%1.%2 are denumire2=\"%3\" (adica nu un numar)").arg(arie.objectName(), kClasa, d2));
-    if (!d3.isEmpty() && !lungime)
-        throw Exceptie(QStringLiteral("%1.%2 are Denumire3=\"%3\" (adica nu un numar)").arg(arie.objectName(), kClasa, d3));
-    if (d2.isEmpty()) {
-        arie.SetText(valoare);
-    } else if (!d3.isEmpty()) {
-        const int inceput = std::max(1, *start);
-        arie.SetText(*lungime > 0 && inceput <= valoare.size() ? valoare.mid(inceput - 1, *lungime) : QString());
-    } else {
-        arie.SetText(*start >= 1 && *start <= valoare.size() ? QString(valoare.at(*start - 1)) : QString());
-    }
-}
-
-} // namespace
 
 TTemplate *CreeazaPreview(const THandlerFormularDePrintat &handler, QWidget *owner)
 {
@@ -147,11 +19,7 @@ TTemplate *CreeazaPreview(const THandlerFormularDePrintat &handler, QWidget *own
 
 void PrepareForFilling(TFormularDePrintat &suprafata)
 {
-    const int maxim = suprafata.MaxTextAreaNumber();
-    for (int n = 1; n <= maxim; ++n) {
-        if (TFormularTextArea *arie = suprafata.FindTextArea(n))
-            arie->SetText(QLatin1Char('<') + QString::number(n) + QLatin1Char('>'));
-    }
+    PregatesteUmplerea(suprafata.Model());
     suprafata.SetTextAreaTransparent(true);
     suprafata.SetZoom(100);
 }
@@ -160,26 +28,19 @@ void UmpleFormular(TTemplate &preview, int idElev)
 {
     if (!DM || !DM->Conectat())
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
-    TDM &dm = *DM;
-    // Filling only reads: whatever happens, nothing is kept.
-    dm.Tr.StartTransaction();
-    try {
-        for (TFormularDePrintat *suprafata : preview.findChildren<TFormularDePrintat *>()) {
-            bool primaArie = true;
-            for (TFormularTextArea *arie : suprafata->TextAreas()) {
-                if (primaArie) {
-                    PrepareForFilling(*suprafata);
-                    primaArie = false;
-                }
-                UmpleArie(dm, *suprafata, *arie, idElev);
-            }
-        }
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
+    // The document the preview shows, or the pages it holds on their own.
+    QList<TPaginaFormular *> pagini;
+    for (TFormularDePrintat *suprafata : preview.findChildren<TFormularDePrintat *>()) {
+        if (suprafata->TextAreas().isEmpty())
+            continue;
+        suprafata->SetTextAreaTransparent(true);
+        suprafata->SetZoom(100);
+        if (!preview.Document())
+            pagini.append(&suprafata->Model());
     }
-    dm.Tr.Rollback();
+    if (TDocumentFormular *document = preview.Document())
+        pagini = document->Pagini();
+    UmplePagini(*DM, pagini, idElev);
 }
 
 void UmpleSiArata(TTemplate &preview, int idElev, const QString &nume)

@@ -1,8 +1,9 @@
 list(APPEND CERT_CORE_SOURCES
+    candidates/FormatareNota.cpp
     candidates/FormatareTiparire.cpp
+    candidates/UmplereDocument.cpp
 )
 list(APPEND CERT_UI_SOURCES
-    candidates/FormatareNota.cpp
     candidates/UDialogElev.cpp
     candidates/UListaElevi.cpp
     candidates/UUmplereFormular.cpp

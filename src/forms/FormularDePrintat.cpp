@@ -10,10 +10,22 @@ namespace {
 const QString PrefixArie = QStringLiteral("FormularTextArea");
 }
 
-TFormularDePrintat::TFormularDePrintat(QWidget *parent) : QWidget(parent)
+TFormularDePrintat::TFormularDePrintat(QWidget *parent, TPaginaFormular *pagina)
+    : QWidget(parent), m_pagina(pagina)
 {
+    if (!m_pagina) {
+        m_pagina = new TPaginaFormular(this);
+        // Outside a document, the window that shows the page owns its customisations.
+        m_pagina->SetProprietar([this]() -> QObject * { return window(); });
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
     FitToPage();
+}
+
+TFormularDePrintat::~TFormularDePrintat()
+{
+    // The areas go before a page model of this view's own, whose zones they show.
+    qDeleteAll(TextAreas());
 }
 
 double TFormularDePrintat::ScreenDpi() const
@@ -25,14 +37,14 @@ void TFormularDePrintat::FitToPage()
 {
     const double dpi = ScreenDpi();
     // A fixed size: layouts and outside resizes cannot take the surface off its millimetres.
-    setFixedSize(MmToPixels(dpi, m_latime), MmToPixels(dpi, m_inaltime));
+    setFixedSize(MmToPixels(dpi, Latime()), MmToPixels(dpi, Inaltime()));
 }
 
 void TFormularDePrintat::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const double dpi = ScreenDpi();
-    const QSize cuvenit(MmToPixels(dpi, m_latime), MmToPixels(dpi, m_inaltime));
+    const QSize cuvenit(MmToPixels(dpi, Latime()), MmToPixels(dpi, Inaltime()));
     if (size() != cuvenit)
         FitToPage();
 }
@@ -50,13 +62,13 @@ void TFormularDePrintat::SetZoom(double zoom)
 
 void TFormularDePrintat::SetLatime(double mm)
 {
-    m_latime = mm;
+    m_pagina->SetLatime(mm);
     FitToPage();
 }
 
 void TFormularDePrintat::SetInaltime(double mm)
 {
-    m_inaltime = mm;
+    m_pagina->SetInaltime(mm);
     FitToPage();
 }
 
@@ -151,23 +163,7 @@ TFormularTextArea *TFormularDePrintat::FindTextArea(int n) const
 
 int TFormularDePrintat::MaxTextAreaNumber() const
 {
-    int maxim = 0;
-    for (QObject *copil : children()) {
-        if (!copil->isWidgetType())
-            continue;
-        const QString nume = copil->objectName();
-        if (nume.size() <= PrefixArie.size() || !nume.startsWith(PrefixArie))
-            continue;
-        QString cifre;
-        for (const QChar c : QStringView(nume).mid(PrefixArie.size()))
-            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                cifre.append(c);
-        bool numar = false;
-        const int n = cifre.toInt(&numar);
-        if (numar)
-            maxim = std::max(maxim, n);
-    }
-    return maxim;
+    return m_pagina->MaxTextAreaNumber();
 }
 
 QList<TFormularTextArea *> TFormularDePrintat::TextAreas() const
@@ -183,10 +179,7 @@ void TFormularDePrintat::PrintAll(IDispozitivImprimanta &dispozitiv, bool oglind
                                   TDirectorModificari &director, double deplasareOrizontala,
                                   double deplasareVerticala)
 {
-    const double orizontal = deplasareOrizontala + m_deltaStanga;
-    const double vertical = deplasareVerticala + m_deltaSus;
-    for (TFormularTextArea *arie : TextAreas())
-        arie->PrintTo(dispozitiv, oglindit, director, m_latime, m_inaltime, vertical, orizontal);
+    m_pagina->PrintAll(dispozitiv, oglindit, director, deplasareOrizontala, deplasareVerticala);
 }
 
 void TFormularDePrintat::paintEvent(QPaintEvent *event)

@@ -7,14 +7,17 @@
 #include <QWidget>
 
 #include "forms/DirectorModificari.h"
+#include "forms/DocumentFormular.h"
 #include "forms/MasuriFormular.h"
 
 class IDispozitivImprimanta;
 class TFormularTextArea;
 
-// One page of a printable document: a surface sized in millimetres, showing
-// the scan of the blank card behind the text areas it holds. On paper only
-// its text areas are printed; the card already carries the background.
+// One page of a printable document on the screen: the view of a page of the
+// document model (TPaginaFormular), sized by its millimetres at a zoom,
+// showing the scan of the blank card behind the text areas it holds. On
+// paper only its text areas are printed; the card already carries the
+// background.
 class TFormularDePrintat : public QWidget
 {
     Q_OBJECT
@@ -39,11 +42,15 @@ class TFormularDePrintat : public QWidget
     Q_PROPERTY(double DeltaSus READ DeltaSus WRITE SetDeltaSus)
 
 public:
-    explicit TFormularDePrintat(QWidget *parent = nullptr);
+    // A page of its own, outside any document, or the view of a document's page.
+    explicit TFormularDePrintat(QWidget *parent = nullptr, TPaginaFormular *pagina = nullptr);
+    ~TFormularDePrintat() override;
+
+    TPaginaFormular &Model() const { return *m_pagina; }
 
     double Zoom() const { return m_zoom; }
-    double Latime() const { return m_latime; }
-    double Inaltime() const { return m_inaltime; }
+    double Latime() const { return m_pagina->Latime(); }
+    double Inaltime() const { return m_pagina->Inaltime(); }
     bool TextAreaTransparent() const { return m_transparent; }
     bool TextAreaWithBorder() const { return m_chenar; }
     bool TextAreaBaseLine1() const { return m_baseLine1; }
@@ -57,9 +64,9 @@ public:
     double TextAreaBaseLine2_delta() const { return m_baseLine2Delta; }
     double TextAreaTopLine1_delta() const { return m_topLine1Delta; }
     const QImage &BkImage() const { return m_bkImage; }
-    const QString &DenumireFormular() const { return m_denumire; }
-    double DeltaStanga() const { return m_deltaStanga; }
-    double DeltaSus() const { return m_deltaSus; }
+    const QString &DenumireFormular() const { return m_pagina->DenumireFormular(); }
+    double DeltaStanga() const { return m_pagina->DeltaStanga(); }
+    double DeltaSus() const { return m_pagina->DeltaSus(); }
 
     // A zoom equal to the current one changes nothing; another one resizes the
     // surface and moves every text area to its millimetres at the new zoom.
@@ -79,9 +86,9 @@ public:
     void SetTextAreaBaseLine2_delta(double mm);
     void SetTextAreaTopLine1_delta(double mm);
     void SetBkImage(const QImage &imagine);
-    void SetDenumireFormular(const QString &v) { m_denumire = v; }
-    void SetDeltaStanga(double mm) { m_deltaStanga = mm; }
-    void SetDeltaSus(double mm) { m_deltaSus = mm; }
+    void SetDenumireFormular(const QString &v) { m_pagina->SetDenumireFormular(v); }
+    void SetDeltaStanga(double mm) { m_pagina->SetDeltaStanga(mm); }
+    void SetDeltaSus(double mm) { m_pagina->SetDeltaSus(mm); }
 
     // Screen pixels per inch at the current zoom.
     double ScreenDpi() const;
@@ -107,9 +114,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    TPaginaFormular *m_pagina;
     double m_zoom = 100.0;
-    double m_latime = 10.0;
-    double m_inaltime = 10.0;
     bool m_transparent = true;
     bool m_chenar = false;
     bool m_baseLine1 = false;
@@ -123,9 +129,6 @@ private:
     double m_baseLine2Delta = 1.0;
     double m_topLine1Delta = 1.0;
     QImage m_bkImage;
-    QString m_denumire;
-    double m_deltaStanga = 0;
-    double m_deltaSus = 0;
     // The background stretched to the surface's pixel size, rebuilt only when that size changes.
     QImage m_cache;
 };

@@ -15,57 +15,65 @@ std::function<void(TFormularTextArea &)> g_actiuneClic;
 
 TFormularTextArea::TFormularTextArea(QWidget *parent, const QString &nume) : QWidget(parent)
 {
-    setObjectName(nume);
-    setCursor(Qt::PointingHandCursor);
-    // Areas are visible unless hidden; Qt would leave one added to a page already on screen hidden.
-    if (parent && parent->isVisible())
-        show();
+    // On a page the zone joins the page's document model; elsewhere it stays the area's own.
+    auto *pagina = qobject_cast<TFormularDePrintat *>(parent);
+    m_zona = pagina ? new TZonaText(&pagina->Model(), nume) : new TZonaText(nullptr, nume);
+    if (!pagina)
+        m_zona->setParent(this);
+    m_zonaProprie = true;
+    Leaga();
+}
+
+TFormularTextArea::TFormularTextArea(TFormularDePrintat *pagina, TZonaText *zona) : QWidget(pagina), m_zona(zona)
+{
+    Leaga();
 }
 
 TFormularTextArea::~TFormularTextArea()
 {
-    if (m_font)
-        m_font->RemoveTextArea(this);
+    if (m_zonaProprie && m_zona && m_zona->parent() != this)
+        delete m_zona.data();
+}
+
+void TFormularTextArea::Leaga()
+{
+    setObjectName(m_zona->objectName());
+    setCursor(Qt::PointingHandCursor);
+    connect(m_zona, &TZonaText::Schimbata, this, [this] {
+        // A page's areas follow their zone; Qt would leave one added to a page already on screen hidden.
+        if (parentWidget() && isHidden() == m_zona->Visible())
+            setVisible(m_zona->Visible());
+        update();
+    });
+    connect(m_zona, &TZonaText::Repozitionata, this, &TFormularTextArea::ZoomChanged);
+    if (parentWidget() && parentWidget()->isVisible() && m_zona->Visible())
+        show();
+    else if (parentWidget() && !m_zona->Visible())
+        hide();
 }
 
 void TFormularTextArea::Set_Top(double mm)
 {
     if (!m_sizing)
-        m_top = mm;
+        m_zona->Set_Top(mm);
 }
 
 void TFormularTextArea::Set_Left(double mm)
 {
     if (!m_sizing)
-        m_left = mm;
+        m_zona->Set_Left(mm);
 }
 
 void TFormularTextArea::Set_Width(double mm)
 {
     if (!m_sizing)
-        m_width = mm;
+        m_zona->Set_Width(mm);
 }
 
 void TFormularTextArea::Set_Height(double mm)
 {
     if (!m_sizing)
-        m_height = mm;
-}
-
-void TFormularTextArea::SetText(const QString &text)
-{
-    m_text = text;
-    update();
-}
-
-void TFormularTextArea::SetFont(TFontFormular *font)
-{
-    if (m_font)
-        m_font->RemoveTextArea(this);
-    m_font = font;
-    if (m_font)
-        m_font->AddTextArea(this);
-    update();
+        m_zona->Set_Height(mm);
 }
 
 TFormularDePrintat *TFormularTextArea::Suprafata() const
@@ -91,18 +99,6 @@ double TFormularTextArea::p_dpi() const
     return s ? s->ScreenDpi() : 96.0;
 }
 
-void TFormularTextArea::SetSavedTop(double mm)
-{
-    m_savedTop = mm;
-    m_savedTopMemorat = true;
-}
-
-void TFormularTextArea::MemoreazaSavedTop()
-{
-    if (!m_savedTopMemorat)
-        SetSavedTop(m_top);
-}
-
 void TFormularTextArea::SetMouseOver(bool peste)
 {
     m_mouseOver = peste;
@@ -116,20 +112,7 @@ QWidget *TFormularTextArea::Proprietar() const
 
 TParticularizareTextArea *TFormularTextArea::Particularizare(bool creeaza) const
 {
-    const QWidget *proprietar = Proprietar();
-    TParticularizareTextArea *p =
-        CustomisationList().Find(proprietar ? proprietar->objectName() : QString(), objectName(), creeaza);
-    if (p) {
-        TFontFormular *font = nullptr;
-        if (proprietar && !p->NumeFont.isEmpty())
-            for (TFontFormular *f : proprietar->findChildren<TFontFormular *>())
-                if (f->objectName() == p->NumeFont) {
-                    font = f;
-                    break;
-                }
-        p->Font = font;
-    }
-    return p;
+    return m_zona->Particularizare(creeaza);
 }
 
 void TFormularTextArea::ApplyZoom()
@@ -141,8 +124,8 @@ void TFormularTextArea::ApplyZoom()
     } garda{m_zooming};
     m_zooming = true;
     const double dpi = p_dpi();
-    m_limiteAplicate = QRect(MmToPixels(dpi, m_left), MmToPixels(dpi, m_top), MmToPixels(dpi, m_width),
-                             MmToPixels(dpi, m_height));
+    m_limiteAplicate = QRect(MmToPixels(dpi, m_zona->_Left()), MmToPixels(dpi, m_zona->_Top()),
+                             MmToPixels(dpi, m_zona->_Width()), MmToPixels(dpi, m_zona->_Height()));
     setGeometry(m_limiteAplicate);
 }
 
@@ -160,10 +143,10 @@ void TFormularTextArea::SchimbareLimite()
     } else {
         m_sizing = true;
         const double dpi = p_dpi();
-        m_top = PixelsToMm(y(), dpi);
-        m_left = PixelsToMm(x(), dpi);
-        m_width = PixelsToMm(width(), dpi);
-        m_height = PixelsToMm(height(), dpi);
+        m_zona->Set_Top(PixelsToMm(y(), dpi));
+        m_zona->Set_Left(PixelsToMm(x(), dpi));
+        m_zona->Set_Width(PixelsToMm(width(), dpi));
+        m_zona->Set_Height(PixelsToMm(height(), dpi));
         m_sizing = false;
         m_zoomLock = z;
         m_limiteAplicate = geometry();
@@ -183,16 +166,6 @@ void TFormularTextArea::moveEvent(QMoveEvent *event)
     SchimbareLimite();
 }
 
-void TFormularTextArea::FontChanged()
-{
-    update();
-}
-
-void TFormularTextArea::FontReleased()
-{
-    m_font = nullptr;
-}
-
 void TFormularTextArea::ZoomChanged()
 {
     ApplyZoom();
@@ -201,7 +174,7 @@ void TFormularTextArea::ZoomChanged()
 
 void TFormularTextArea::paintEvent(QPaintEvent *)
 {
-    const TAspectText aspect = AspectEfectiv(m_text, m_font, m_alignment, Particularizare(false));
+    const TAspectText aspect = AspectEfectiv(Text(), Font(), Alignment(), Particularizare(false));
     const TFormularDePrintat *suprafata = Suprafata();
     QPainter painter(this);
     if (!suprafata || !suprafata->TextAreaTransparent())
@@ -242,17 +215,8 @@ void TFormularTextArea::PrintTo(IDispozitivImprimanta &dispozitiv, bool oglindit
                                 TDirectorModificari &director, double latimePagina, double inaltimePagina,
                                 double deplasareVerticala, double deplasareOrizontala)
 {
-    Q_UNUSED(director);
-    Q_UNUSED(latimePagina);
-    Q_UNUSED(inaltimePagina);
-    const TParticularizareTextArea *c = Particularizare(false);
-    const TAspectText aspect = AspectEfectiv(m_text, m_font, m_alignment, c);
-    if (!aspect.Font)
-        return;
-    const double stanga = m_left + deplasareOrizontala + 0.5 * (c ? c->DeplasareOrizontala : 0);
-    const double sus = m_top + deplasareVerticala + 0.5 * (c ? c->DeplasareVerticala : 0);
-    TiparesteText(dispozitiv, CerereFont(aspect, 1, oglindit), aspect.Font->Size(), aspect.Text,
-                  aspect.Aliniere, stanga, sus, m_width, m_height, oglindit);
+    m_zona->PrintTo(dispozitiv, oglindit, director, latimePagina, inaltimePagina, deplasareVerticala,
+                    deplasareOrizontala);
 }
 
 void TFormularTextArea::enterEvent(QEnterEvent *event)

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "forms/DirectorModificari.h"
+#include "forms/DocumentFormular.h"
 #include "forms/FontFormular.h"
 #include "forms/MasuriFormular.h"
 
@@ -16,11 +17,13 @@ class IDispozitivImprimanta;
 class TFormularDePrintat;
 struct TParticularizareTextArea;
 
-// One rectangle of a printable page that shows one piece of text. Its place
-// is held in millimetres from the top-left corner of the sheet, and the same
-// millimetres place it on the zoomed screen and on the printer. The text is
-// drawn on one line, bottom-aligned, shrunk until it fits the width.
-class TFormularTextArea : public QWidget, public IUtilizatorFontFormular
+// One rectangle of a printable page on the screen, showing one piece of text:
+// the view of a text zone of the document (TZonaText), which holds its place
+// in millimetres from the top-left corner of the sheet, its field and its
+// text. The same millimetres place it on the zoomed screen and on the
+// printer. The text is drawn on one line, bottom-aligned, shrunk until it
+// fits the width.
+class TFormularTextArea : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(double _Top READ _Top WRITE Set_Top)
@@ -37,28 +40,33 @@ class TFormularTextArea : public QWidget, public IUtilizatorFontFormular
     Q_PROPERTY(QStringList SursaText READ SursaText WRITE SetSursaText)
 
 public:
+    // An area with a zone of its own, added to the page it is created on.
     explicit TFormularTextArea(QWidget *parent = nullptr, const QString &nume = QString());
+    // The view of an existing zone of the page's document.
+    TFormularTextArea(TFormularDePrintat *pagina, TZonaText *zona);
     ~TFormularTextArea() override;
+
+    TZonaText &Zona() const { return *m_zona; }
 
     // Millimetres. Setting them does not move the area on screen: a caller
     // that changes them calls ZoomChanged() afterwards.
-    double _Top() const { return m_top; }
-    double _Left() const { return m_left; }
-    double _Width() const { return m_width; }
-    double _Height() const { return m_height; }
+    double _Top() const { return m_zona->_Top(); }
+    double _Left() const { return m_zona->_Left(); }
+    double _Width() const { return m_zona->_Width(); }
+    double _Height() const { return m_zona->_Height(); }
     void Set_Top(double mm);
     void Set_Left(double mm);
     void Set_Width(double mm);
     void Set_Height(double mm);
 
-    const QString &Text() const { return m_text; }
-    void SetText(const QString &text);
-    const QString &Caption() const { return m_text; }
+    const QString &Text() const { return m_zona->Text(); }
+    void SetText(const QString &text) { m_zona->SetText(text); }
+    const QString &Caption() const { return m_zona->Text(); }
     void SetCaption(const QString &text) { SetText(text); }
 
     // None means no text is drawn.
-    TFontFormular *Font() const { return m_font; }
-    void SetFont(TFontFormular *font);
+    TFontFormular *Font() const { return m_zona->Font(); }
+    void SetFont(TFontFormular *font) { m_zona->SetFont(font); }
 
     // The zoom of the page this area sits on (100 when it sits on none); writing zooms the page.
     double p_zoom() const;
@@ -71,32 +79,32 @@ public:
     double ZoomLock() const { return m_zoomLock; }
     void SetZoomLock(double zoom) { m_zoomLock = zoom; }
 
-    const QStringList &Log() const { return m_log; }
+    const QStringList &Log() const { return m_zona->Log(); }
 
-    TAliniere Alignment() const { return m_alignment; }
-    void SetAlignment(TAliniere aliniere) { m_alignment = aliniere; }
+    TAliniere Alignment() const { return m_zona->Alignment(); }
+    void SetAlignment(TAliniere aliniere) { m_zona->SetAlignment(aliniere); }
 
-    const QString &Denumire1() const { return m_denumire1; }
-    const QString &Denumire2() const { return m_denumire2; }
-    const QString &Denumire3() const { return m_denumire3; }
-    void SetDenumire1(const QString &v) { m_denumire1 = v; }
-    void SetDenumire2(const QString &v) { m_denumire2 = v; }
-    void SetDenumire3(const QString &v) { m_denumire3 = v; }
+    const QString &Denumire1() const { return m_zona->Denumire1(); }
+    const QString &Denumire2() const { return m_zona->Denumire2(); }
+    const QString &Denumire3() const { return m_zona->Denumire3(); }
+    void SetDenumire1(const QString &v) { m_zona->SetDenumire1(v); }
+    void SetDenumire2(const QString &v) { m_zona->SetDenumire2(v); }
+    void SetDenumire3(const QString &v) { m_zona->SetDenumire3(v); }
 
     // Where the text came from, line by line.
-    const QStringList &SursaText() const { return m_sursaText; }
-    void SetSursaText(const QStringList &linii) { m_sursaText = linii; }
+    const QStringList &SursaText() const { return m_zona->SursaText(); }
+    void SetSursaText(const QStringList &linii) { m_zona->SetSursaText(linii); }
 
     // Whether the area is shown; a hidden area is still printed.
-    bool Visible() const { return !isHidden(); }
-    void SetVisible(bool vizibil) { setVisible(vizibil); }
+    bool Visible() const { return m_zona->Visible(); }
+    void SetVisible(bool vizibil) { m_zona->SetVisible(vizibil); }
 
     // The _Top the area had before the grade formatting first moved it.
-    double SavedTop() const { return m_savedTop; }
-    bool SavedTopMemorat() const { return m_savedTopMemorat; }
-    void SetSavedTop(double mm);
+    double SavedTop() const { return m_zona->SavedTop(); }
+    bool SavedTopMemorat() const { return m_zona->SavedTopMemorat(); }
+    void SetSavedTop(double mm) { m_zona->SetSavedTop(mm); }
     // Remembers the current _Top, unless one has been remembered before.
-    void MemoreazaSavedTop();
+    void MemoreazaSavedTop() { m_zona->MemoreazaSavedTop(); }
 
     // While set, the area is being built from design data and outside resizes are not taken over.
     void SetIncarcare(bool seIncarca) { m_incarcare = seIncarca; }
@@ -106,7 +114,7 @@ public:
 
     // The page the area sits on, or none.
     TFormularDePrintat *Suprafata() const;
-    // The window that holds the area: its name keys the customisations.
+    // The window that holds the area.
     QWidget *Proprietar() const;
     // The area's customisation, with its font resolved among the window's fonts.
     TParticularizareTextArea *Particularizare(bool creeaza) const;
@@ -114,8 +122,6 @@ public:
     // Puts the area on its millimetres at the page's zoom.
     void ApplyZoom();
 
-    void FontChanged() override;
-    void FontReleased() override;
     virtual void ZoomChanged();
     // Prints the area. Lengths are millimetres; the provider and the page
     // size are accepted and not used.
@@ -138,27 +144,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void Leaga();
     void SchimbareLimite();
 
-    double m_top = 0;
-    double m_left = 0;
-    double m_width = 0;
-    double m_height = 0;
-    QString m_text;
-    TFontFormular *m_font = nullptr;
+    // Gone only while the page or the document is being destroyed.
+    QPointer<TZonaText> m_zona;
+    // The zone was made for this area and goes with it.
+    bool m_zonaProprie = false;
     double m_zoomLock = 0;
-    QStringList m_log;
-    TAliniere m_alignment = TAliniere::Stanga;
-    QString m_denumire1;
-    QString m_denumire2;
-    QString m_denumire3;
-    QStringList m_sursaText;
     bool m_zooming = false; // pixel bounds are being derived from millimetres
     bool m_sizing = false;  // millimetres are being derived from pixel bounds
     bool m_incarcare = false;
     bool m_mouseOver = false;
-    double m_savedTop = 0;
-    bool m_savedTopMemorat = false;
     // The bounds ApplyZoom last gave; Qt may report them later, when the area is shown.
     QRect m_limiteAplicate;
 };

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QWidget;
+class TDocumentFormular;
 
 // Base of the preview windows of printable documents.
 class TTemplate : public QDialog
@@ -18,6 +19,8 @@ public:
 
     // Tells the user whose document is on screen; a preview may ignore it.
     virtual void SeteazaCandidat(const QString &nume) { Q_UNUSED(nume); }
+    // The document model the preview shows; none when its pages stand on their own.
+    virtual TDocumentFormular *Document() { return nullptr; }
 };
 
 // A printable document type: its caption and how to create its preview.

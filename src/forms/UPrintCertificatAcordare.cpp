@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "data/UCai.h"
+#include "forms/DocumentCertificatAcordare.h"
 #include "forms/FontFormular.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/ProiectCertificatAcordare.h"
@@ -60,36 +61,23 @@ TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(
     pagina->addWidget(ScrollBox1);
     principal->addWidget(PageControl1, 1);
 
-    // The fonts first: the text areas refer to them.
-    for (const CertificatAcordare::TFontProiectat &f : CertificatAcordare::kFonturi) {
-        auto *font = new TFontFormular(this, QLatin1String(f.nume));
-        font->SetFontName(QStringLiteral("Arial"));
-        font->SetSize(f.marimeMm);
-        font->SetBold(f.ingrosat);
-    }
+    // The document on screen: built from the design data, shown by the views below.
+    m_document = CreeazaDocumentCertificatAcordare().release();
+    m_document->setParent(this);
+    TPaginaFormular *model = m_document->Pagina(0);
 
-    FormularDePrintat1 = new TFormularDePrintat;
+    FormularDePrintat1 = new TFormularDePrintat(nullptr, model);
     FormularDePrintat1->setObjectName(QStringLiteral("FormularDePrintat1"));
-    FormularDePrintat1->SetLatime(CertificatAcordare::kLatime);
-    FormularDePrintat1->SetInaltime(CertificatAcordare::kInaltime);
     FormularDePrintat1->SetTextAreaBaseLine2_delta(1.0);
     FormularDePrintat1->SetTextAreaTopLine1_delta(1.0);
-    FormularDePrintat1->SetBkImage(QImage(Locatii().CaleProgram(QLatin1String(CertificatAcordare::kFundal))));
+    FormularDePrintat1->SetBkImage(QImage(Locatii().CaleProgram(model->Fundal())));
     ScrollBox1->setWidget(FormularDePrintat1);
     ScrollBox1->setWidgetResizable(false);
 
-    for (const CertificatAcordare::TZonaProiectata &z : CertificatAcordare::kZone) {
-        auto *arie = new TFormularTextArea(FormularDePrintat1, QLatin1String(z.nume));
+    for (TZonaText *zona : model->TextAreas()) {
+        auto *arie = new TFormularTextArea(FormularDePrintat1, zona);
         arie->SetIncarcare(true);
-        arie->Set_Left(z.stanga);
-        arie->Set_Top(z.sus);
-        arie->Set_Width(z.latime);
-        arie->Set_Height(z.inaltime);
         arie->SetZoomLock(CertificatAcordare::kZoomLock);
-        arie->SetDenumire1(QLatin1String(CertificatAcordare::kPrefixCamp) + QLatin1String(z.camp));
-        arie->SetDenumire3(QLatin1String(z.denumire3));
-        arie->SetAlignment(z.aliniere);
-        arie->SetFont(findChild<TFontFormular *>(QLatin1String(z.font)));
         arie->ApplyZoom();
         arie->SetIncarcare(false);
     }

@@ -6,6 +6,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
+class TDocumentFormular;
 class TFormularDePrintat;
 
 // The certificate's preview: the card's scan with the candidate's data laid
@@ -33,10 +34,15 @@ public:
     QWidget *Panel3;
     QPushButton *RzBitBtn4;
 
+    TDocumentFormular *Document() override { return m_document; }
+
 public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+
+private:
+    TDocumentFormular *m_document = nullptr;
 };
 
 // The certificate as a printable document type.

@@ -1,4 +1,6 @@
 list(APPEND CERT_CORE_SOURCES
+    forms/DocumentCertificatAcordare.cpp
+    forms/DocumentFormular.cpp
     forms/FontFormular.cpp
     forms/MasuriFormular.cpp
     forms/ParticularizareTextArea.cpp

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "data/UCai.h"
+#include "printing/LucrareTiparire.h"
 #include "printing/UAllStuffReg.h"
 #include "comun/Mesaje.h"
 #include "comun/CentrareFereastra.h"
@@ -118,8 +119,7 @@ void TInsertPaperForm::Pregateste(int side, const TAllStuffReg &setari, double s
     const bool intors = setari.FeedMode == 1 || setari.FeedMode == 3;
     (intors ? Image5 : Image6)->show();
 
-    const QString ales = setari.MirrorChoice(side);
-    RzCheckBox1->setChecked(ales == QLatin1String("*") ? ((side == 1) != intors) : ales == QLatin1String("D"));
+    RzCheckBox1->setChecked(TLucrareTiparire::IntoarsaImplicit(setari, side));
 
     QLocale locale;
     Edit1->setText(TAllStuffReg::RealCaText(stanga, locale));

@@ -13,6 +13,7 @@
 
 #include "data/UCai.h"
 #include "printing/DispozitivImprimanta.h"
+#include "printing/LucrareTiparire.h"
 #include "printing/UAllStuffReg.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
@@ -20,13 +21,7 @@
 
 void SetupPrinterPage(bool portret)
 {
-    TSetariDispozitiv setari;
-    setari.Orientare = portret ? TSetariDispozitiv::Portret : TSetariDispozitiv::Peisaj;
-    setari.Hartie = TSetariDispozitiv::HartieA4;
-    setari.Calitate = TSetariDispozitiv::CalitateInalta;
-    setari.Culoare = TSetariDispozitiv::Monocrom;
-    setari.DimensiuneHartiePersonalizata = false;
-    DispozitivImprimanta().SetariDispozitiv(setari);
+    DispozitivImprimanta().SetariDispozitiv(TLucrareTiparire::Foaie(portret));
 }
 
 namespace {
@@ -294,16 +289,11 @@ void TPrintWiz::TiparesteTest(const QString &titlu, const QString &imagine)
     SetupPrinterPage(true);
     const QImage poza = Imagine(imagine);
     const QImage sablon = Imagine(QStringLiteral("t"));
-    dispozitiv.IncepeDocument(titlu);
-    try {
+    TLucrareTiparire::Document(dispozitiv, titlu, [&] {
         const TCapabilitatiDispozitiv c = dispozitiv.Capabilitati();
         dispozitiv.DeseneazaImagine(
             poza, TLogicaPrintWiz::DreptunghiImagine({c.HorzRes, c.VertRes}, sablon.size(), poza.size()));
-    } catch (...) {
-        dispozitiv.TerminaDocument();
-        throw;
-    }
-    dispozitiv.TerminaDocument();
+    });
 }
 
 void TPrintWiz::SalveazaRaspunsurile()

@@ -10,8 +10,8 @@ class QRadioButton;
 class QStackedWidget;
 class QTreeWidget;
 
-// Sets the current printer's page for the next document: A4, high quality,
-// monochrome, portrait when asked, landscape otherwise.
+// Sets the program's printer's sheet for the next document: A4, high
+// quality, monochrome, portrait when asked, landscape otherwise.
 void SetupPrinterPage(bool portret);
 
 // The printer preparation wizard: the printer, how it takes the paper, and

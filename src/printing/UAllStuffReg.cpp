@@ -109,7 +109,7 @@ TAllStuffReg *TAllStuffReg::Comun()
     return g_comun;
 }
 
-QString TAllStuffReg::MirrorChoice(int side) const
+QString TValoriSetariImprimanta::MirrorChoice(int side) const
 {
     if (side == 0)
         return OglindescFata;
@@ -118,7 +118,7 @@ QString TAllStuffReg::MirrorChoice(int side) const
     return QStringLiteral("*");
 }
 
-void TAllStuffReg::SetMirrorChoice(int side, const QString &text)
+void TValoriSetariImprimanta::SetMirrorChoice(int side, const QString &text)
 {
     if (side == 0)
         OglindescFata = text;

@@ -31,6 +31,9 @@ struct TValoriSetariImprimanta
     double BackTop = 0;
     QString OglindescFata = QStringLiteral("*");
     QString OglindescVerso = QStringLiteral("*");
+
+    QString MirrorChoice(int side) const;
+    void SetMirrorChoice(int side, const QString &text);
 };
 
 // What the printer wizard learnt about the printer and what the user last
@@ -48,9 +51,6 @@ public:
     static const QString kCheie;
     // The shared instance, or nullptr.
     static TAllStuffReg *Comun();
-
-    QString MirrorChoice(int side) const;
-    void SetMirrorChoice(int side, const QString &text);
 
     // Writes the settings now; failures as Exceptie (the destructor writes again).
     void Salveaza();

@@ -1,6 +1,8 @@
 list(APPEND CERT_CORE_SOURCES
     printing/DispozitivImprimanta.cpp
     printing/DispozitivPdf.cpp
+    printing/LucrareTiparire.cpp
+    printing/TiparirePdf.cpp
     printing/LogicaPrintWiz.cpp
     printing/UAllStuffReg.cpp
 )

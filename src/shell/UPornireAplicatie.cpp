@@ -1,9 +1,17 @@
 #include "shell/UPornireAplicatie.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
 
 
+#include "comun/OprireLaSemnal.h"
+#include "printing/DispozitivProgram.h"
+#include "printing/LucrareTiparire.h"
+#include "printing/UAllStuffReg.h"
 #include "shell/CEVersionInfo.h"
+#include "shell/UCertificatAcordareMain.h"
 #include "shell/UErrCodePage.h"
 #include "shell/USplashForm.h"
 
@@ -35,4 +43,37 @@ void PornireAplicatie(const QString &titlu, const TOptiuniPornire &optiuni)
         splash.SeteazaText(titlu + QStringLiteral(" - ") + TextVersiune());
         splash.exec();
     }
+}
+
+namespace {
+
+QString AlegeFisierPdf(const QString &titlu)
+{
+    const QString dosar = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString fisier = QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                  QStringLiteral("Salvati \"%1\" ca fisier PDF").arg(titlu),
+                                                  dosar + QStringLiteral("/Certificat.pdf"),
+                                                  QStringLiteral("Fisiere PDF (*.pdf)"));
+    if (!fisier.isEmpty() && !fisier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        fisier += QStringLiteral(".pdf");
+    return fisier;
+}
+
+} // namespace
+
+int RuleazaFerestrele()
+{
+    TDispozitivProgram imprimanta(AlegeFisierPdf);
+    InstaleazaDispozitivImprimanta(&imprimanta);
+    TLucrareTiparire::SelecteazaImprimantaSalvata(imprimanta, TAllStuffReg());
+    int cod = 0;
+    {
+        TCertificatAcordareMain principala;
+        principala.show();
+        // A stop asked for during the start has already ended the loops that ran then.
+        if (!OprireLaSemnal::Ceruta())
+            cod = QApplication::exec();
+    }
+    InstaleazaDispozitivImprimanta(nullptr);
+    return cod;
 }

@@ -21,3 +21,8 @@ int CodPaginaSistem();
 // The start routine: temporary folder, code page check, splash with the
 // title and version. Returns when the splash has closed.
 void PornireAplicatie(const QString &titlu, const TOptiuniPornire &optiuni = {});
+
+// The program with its windows, once the data module is up: the printers
+// (the system's and a PDF file), the printer the wizard chose last, the main
+// window and the message loop until it closes. Returns the exit code.
+int RuleazaFerestrele();

@@ -17,6 +17,12 @@ QString U(const char16_t *text)
 
 const qint64 k963 = 9630000; // 9,63 times 100, in ten-thousandths
 
+// The zone an area on screen shows: the grade is formatted into it.
+TZonaText *Z(TFormularTextArea *arie)
+{
+    return &arie->Zona();
+}
+
 // A pair of grade areas on a page that is never shown, and the settings they read.
 class FormatGradeTest : public ::testing::Test
 {
@@ -49,7 +55,7 @@ TEST_F(FormatGradeTest, OneLineFormatsHideTheSecondAreaAndMoveTheFirstHalfWayWit
 {
     Setari(QStringLiteral("NOTA(PROCENT)"));
     for (int i = 0; i < 3; ++i) {
-        FormatGrade(sus, jos, k963, NOTA_DIPLOMA, &stocare);
+        FormatGrade(Z(sus), Z(jos), k963, NOTA_DIPLOMA, &stocare);
         EXPECT_EQ(sus->Text(), U(u"9,63 (nouă, 63%)"));
         EXPECT_EQ(jos->Text(), QStringLiteral(" "));
         EXPECT_FALSE(jos->Visible());
@@ -64,7 +70,7 @@ TEST_F(FormatGradeTest, OneLineFormatsHideTheSecondAreaAndMoveTheFirstHalfWayWit
     EXPECT_NE(sus->y(), 0);
     // A two-line format puts both back on their own places.
     Setari(QStringLiteral("NOTA/LITERE"), QStringLiteral("1"));
-    FormatGrade(sus, jos, k963, NOTA_DIPLOMA, &stocare);
+    FormatGrade(Z(sus), Z(jos), k963, NOTA_DIPLOMA, &stocare);
     EXPECT_EQ(sus->Text(), QStringLiteral("9,63"));
     EXPECT_EQ(jos->Text(), U(u"(NOUĂ, ŞAIZECIŞITREI)"));
     EXPECT_TRUE(jos->Visible());
@@ -74,24 +80,24 @@ TEST_F(FormatGradeTest, OneLineFormatsHideTheSecondAreaAndMoveTheFirstHalfWayWit
 TEST_F(FormatGradeTest, TheKindChoosesTheSetting)
 {
     Setari(QStringLiteral("NOTA/PROCENT"));
-    FormatGrade(sus, jos, k963, NOTA_DIPLOMA, &stocare);
+    FormatGrade(Z(sus), Z(jos), k963, NOTA_DIPLOMA, &stocare);
     EXPECT_EQ(jos->Text(), U(u"(nouă, 63%)"));
-    FormatGrade(sus, jos, k963, MEDIE_COTOR, &stocare);
+    FormatGrade(Z(sus), Z(jos), k963, MEDIE_COTOR, &stocare);
     EXPECT_EQ(sus->Text(), QStringLiteral("9,63"));
     EXPECT_FALSE(jos->Visible());
     // Never set: "NOTA" by default, number only.
-    FormatGrade(sus, nullptr, k963, NOTA_COTOR, &stocare);
+    FormatGrade(Z(sus), nullptr, k963, NOTA_COTOR, &stocare);
     EXPECT_EQ(sus->Text(), QStringLiteral("9,63"));
 }
 
 TEST_F(FormatGradeTest, ASingleAreaNeverMoves)
 {
     Setari(QStringLiteral("NOTA/LITERE"));
-    FormatGrade(nullptr, jos, k963, NOTA_DIPLOMA, &stocare); // the only area given becomes the first
+    FormatGrade(nullptr, Z(jos), k963, NOTA_DIPLOMA, &stocare); // the only area given becomes the first
     EXPECT_EQ(jos->Text(), U(u"9,63 (nouă, 63%)"));
     EXPECT_DOUBLE_EQ(jos->_Top(), 110.0);
     EXPECT_TRUE(jos->Visible());
-    FormatGrade(sus, nullptr, std::nullopt, NOTA_DIPLOMA, &stocare);
+    FormatGrade(Z(sus), nullptr, std::nullopt, NOTA_DIPLOMA, &stocare);
     EXPECT_EQ(sus->Text(), QStringLiteral("----"));
     EXPECT_DOUBLE_EQ(sus->_Top(), 100.0);
 }
@@ -99,7 +105,7 @@ TEST_F(FormatGradeTest, ASingleAreaNeverMoves)
 TEST_F(FormatGradeTest, NoGrade)
 {
     Setari(QStringLiteral("NOTA/LITERE"));
-    FormatGrade(sus, jos, std::nullopt, NOTA_DIPLOMA, &stocare);
+    FormatGrade(Z(sus), Z(jos), std::nullopt, NOTA_DIPLOMA, &stocare);
     EXPECT_EQ(sus->Text(), QStringLiteral("----"));
     EXPECT_EQ(jos->Text(), QStringLiteral(" "));
     EXPECT_TRUE(jos->Visible());
@@ -113,7 +119,7 @@ TEST_F(FormatGradeTest, UnreadableSettingsLeaveTheAreasBlankAndAreReported)
     gresit.nume = QStringLiteral("ScriuCuLitereMari");
     gresit.tip = TTipValoare::Intreg;
     stocare.Pune(TInfoGlobal2005::Cheie(), gresit);
-    EXPECT_THROW(FormatGrade(sus, jos, k963, NOTA_DIPLOMA, &stocare), Exceptie);
+    EXPECT_THROW(FormatGrade(Z(sus), Z(jos), k963, NOTA_DIPLOMA, &stocare), Exceptie);
     EXPECT_EQ(sus->Text(), QStringLiteral(" "));
     EXPECT_EQ(jos->Text(), QStringLiteral(" "));
     EXPECT_THROW(FormatGrade(nullptr, nullptr, k963, NOTA_DIPLOMA, &stocare), Exceptie);

@@ -1,5 +1,6 @@
 # Tests of the library without widgets: they run without a QApplication.
 list(APPEND TESTE_CORE
+    forms/test_DocumentFormular.cpp
     forms/test_FontFormular.cpp
     forms/test_MasuriFormular.cpp
     forms/test_ParticularizareTextArea.cpp

@@ -3,6 +3,7 @@ list(APPEND TESTE_CORE
     printing/test_AllStuffReg.cpp
     printing/test_DispozitivImprimanta.cpp
     printing/test_LogicaPrintWiz.cpp
+    printing/test_LucrareTiparire.cpp
 )
 list(APPEND TESTE_UI
     printing/test_DispozitivProgram.cpp

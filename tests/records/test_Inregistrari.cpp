@@ -14,7 +14,7 @@
 #include "forms/UPrintCertificatAcordare.h"
 #include "printing/DispozitivImprimanta.h"
 #include "printing/DispozitivPdf.h"
-#include "printing/TiparireCertificat.h"
+#include "printing/LucrareTiparire.h"
 #include "editors/UEditorCampText.h"
 #include "editors/UEditorGenericComplex.h"
 #include "records/UAdaugaElev.h"
@@ -231,7 +231,9 @@ TEST_F(Inregistrari, EndToEndTheInstitutionsDataPrintsOnStubAndCertificate)
     const QString pdf = dosar.filePath(QStringLiteral("certificat.pdf"));
     {
         const auto dispozitiv = std::make_unique<TDispozitivPdf>(pdf);
-        TiparestePagina(*dispozitiv, *preview.FormularDePrintat1, 0, 2, false, 0, 0);
+        TValoriSetariImprimanta setari;
+        setari.FeedMode = 2;
+        TLucrareTiparire(setari).TiparestePagina(*dispozitiv, preview.FormularDePrintat1->Model(), 0, false, {});
     }
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

@@ -1,0 +1,62 @@
+#include "printing/TiparirePdf.h"
+
+#include <QDir>
+
+#include "candidates/UmplereDocument.h"
+#include "comun/Exceptie.h"
+#include "comun/OprireLaSemnal.h"
+#include "data/UDm.h"
+#include "forms/DocumentCertificatAcordare.h"
+#include "printing/DispozitivPdf.h"
+#include "printing/LucrareTiparire.h"
+
+namespace {
+
+QList<int> TotiElevii(TDM &dm)
+{
+    QList<int> iduri;
+    dm.Tr.StartTransaction();
+    dm.Q5.SetSQL(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
+    for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next())
+        iduri.append(dm.Q5.AsInteger(QStringLiteral("ID_ELEVI")));
+    dm.Tr.Rollback();
+    return iduri;
+}
+
+} // namespace
+
+int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
+{
+    const QList<int> existenti = TotiElevii(dm);
+    const QList<int> elevi = cerere.Elevi.isEmpty() ? existenti : cerere.Elevi;
+    for (const int id : elevi) {
+        if (!existenti.contains(id))
+            throw Exceptie(QStringLiteral("Candidatul cu numarul %1 nu exista.").arg(id));
+    }
+    if (elevi.isEmpty())
+        throw Exceptie(QStringLiteral("Nu exista niciun candidat de tiparit."));
+
+    const TAllStuffReg setari;
+    const TLucrareTiparire lucrare(setari, false);
+    TMargini margini = lucrare.Margini(0);
+    margini.Stanga = cerere.Stanga.value_or(margini.Stanga);
+    margini.Sus = cerere.Sus.value_or(margini.Sus);
+    const bool intoarsa = cerere.Intoarsa.value_or(lucrare.IntoarsaImplicit(0));
+
+    const std::unique_ptr<TDocumentFormular> document = CreeazaDocumentCertificatAcordare();
+    TPaginaFormular &pagina = *document->Pagina(0);
+    TDispozitivPdf pdf(cerere.Fisier, 0, 0, 600);
+    pdf.SetariDispozitiv(TLucrareTiparire::Foaie(false));
+    pdf.PastreazaPaginile(true);
+    for (const int id : elevi) {
+        // Asked to stop: the PDF is left unfinished and never takes its name.
+        if (OprireLaSemnal::Ceruta())
+            throw Exceptie(QStringLiteral("Tiparirea a fost oprita inainte de sfarsit; fisierul \"%1\" nu a "
+                                          "fost scris.")
+                               .arg(QDir::toNativeSeparators(cerere.Fisier)));
+        UmpleDocument(dm, *document, id);
+        lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
+    }
+    pdf.InchideIesirea();
+    return int(elevi.size());
+}

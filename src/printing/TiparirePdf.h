@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+#include <QList>
+#include <QString>
+
+class TDM;
+
+// What a print to PDF without any window is asked for (the command line).
+struct TCerereTiparirePdf
+{
+    QString Fisier;
+    QList<int> Elevi; // empty: every candidate
+    // Unset: as stored for the front, and the stored or default turn.
+    std::optional<double> Stanga;
+    std::optional<double> Sus;
+    std::optional<bool> Intoarsa;
+};
+
+// Prints the certificates of the candidates into one PDF, one page each,
+// exactly as the print job places them on the card, creating no window; the
+// printer wizard need not have run (the page then prints upright). A request
+// to stop ends it between two certificates, and the file is then not
+// written. Returns how many certificates were written; failures as Exceptie.
+int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere);

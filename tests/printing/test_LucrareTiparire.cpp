@@ -1,0 +1,197 @@
+// The print job's decisions, apart from any window.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QTemporaryDir>
+
+#include "comun/Exceptie.h"
+#include "forms/DocumentFormular.h"
+#include "printing/DispozitivImprimanta.h"
+#include "printing/LucrareTiparire.h"
+#include "printing/TiparirePdf.h"
+#include "support/BazaTest.h"
+#include "support/CitirePdf.h"
+
+namespace {
+
+using Tip = TDispozitivImprimantaInregistrare::TipOperatie;
+
+TValoriSetariImprimanta Setari(quint8 feedMode, const QString &fata = QStringLiteral("*"),
+                               const QString &verso = QStringLiteral("*"))
+{
+    TValoriSetariImprimanta s;
+    s.FeedMode = feedMode;
+    s.OglindescFata = fata;
+    s.OglindescVerso = verso;
+    return s;
+}
+
+// One zone with a font, 10 mm from the sheet's corners.
+struct TPaginaProba
+{
+    TPaginaProba()
+    {
+        font.SetSize(4);
+        zona->Set_Left(10);
+        zona->Set_Top(10);
+        zona->Set_Width(60);
+        zona->Set_Height(6);
+        zona->SetFont(&font);
+        zona->SetText(QStringLiteral("POPESCU"));
+    }
+    TFontFormular font{nullptr, QStringLiteral("Mic")};
+    TPaginaFormular pagina;
+    TZonaText *zona = new TZonaText(&pagina, QStringLiteral("FormularTextArea1"));
+};
+
+} // namespace
+
+TEST(LucrareTiparire, TheDefaultTurnOfASide)
+{
+    struct Caz
+    {
+        int side;
+        quint8 feedMode;
+        const char *ales;
+        bool intoarsa;
+    };
+    const Caz cazuri[] = {
+        // Never chosen: exactly one of "the back" and "the feed mode turns the page".
+        {0, 1, "*", true},
+        {0, 3, "*", true},
+        {0, 2, "*", false},
+        {0, 4, "*", false},
+        {0, 0, "*", false},
+        {1, 1, "*", false},
+        {1, 2, "*", true},
+        {1, 0, "*", true},
+        // Chosen before: that choice.
+        {0, 1, "N", false},
+        {0, 2, "D", true},
+        {1, 2, "N", false},
+        {1, 1, "D", true},
+    };
+    for (const Caz &c : cazuri) {
+        const QString ales = QLatin1String(c.ales);
+        const TValoriSetariImprimanta s =
+            c.side == 0 ? Setari(c.feedMode, ales) : Setari(c.feedMode, QStringLiteral("*"), ales);
+        EXPECT_EQ(TLucrareTiparire::IntoarsaImplicit(s, c.side), c.intoarsa)
+            << "side " << c.side << ", feed " << int(c.feedMode) << ", " << c.ales;
+    }
+}
+
+TEST(LucrareTiparire, SheetTitleAndMarginsOfEachSide)
+{
+    const TSetariDispozitiv peisaj = TLucrareTiparire::Foaie(false);
+    EXPECT_EQ(peisaj.Orientare, TSetariDispozitiv::Peisaj);
+    EXPECT_EQ(peisaj.Hartie, TSetariDispozitiv::HartieA4);
+    EXPECT_EQ(peisaj.Calitate, TSetariDispozitiv::CalitateInalta);
+    EXPECT_EQ(peisaj.Culoare, TSetariDispozitiv::Monocrom);
+    EXPECT_FALSE(peisaj.DimensiuneHartiePersonalizata);
+    EXPECT_EQ(TLucrareTiparire::Foaie(true).Orientare, TSetariDispozitiv::Portret);
+    EXPECT_EQ(TLucrareTiparire::Titlu(0), QStringLiteral("Diploma de examen national - fata"));
+    EXPECT_EQ(TLucrareTiparire::Titlu(1), QStringLiteral("Diploma de examen national - verso"));
+
+    TValoriSetariImprimanta s;
+    s.FrontLeft = 2.5;
+    s.FrontTop = -1;
+    s.BackLeft = 3;
+    s.BackTop = 4;
+    const TLucrareTiparire lucrare(s);
+    EXPECT_DOUBLE_EQ(lucrare.Margini(0).Stanga, 2.5);
+    EXPECT_DOUBLE_EQ(lucrare.Margini(0).Sus, -1);
+    EXPECT_DOUBLE_EQ(lucrare.Margini(1).Stanga, 3);
+    EXPECT_DOUBLE_EQ(lucrare.Margini(1).Sus, 4);
+}
+
+// A page is always one document, begun and ended; its zones print only on the
+// front and once the feed mode is known (or when the wizard is not asked for).
+TEST(LucrareTiparire, WhenAPagePrintsItsZones)
+{
+    struct Caz
+    {
+        quint8 feedMode;
+        bool cereExpertul;
+        int side;
+        int texte;
+    };
+    const Caz cazuri[] = {{1, true, 0, 1}, {4, true, 0, 1},  {0, true, 0, 0}, {5, true, 0, 0},
+                          {2, true, 1, 0}, {0, false, 0, 1}, {7, false, 0, 1}};
+    for (const Caz &c : cazuri) {
+        TPaginaProba p;
+        TDispozitivImprimantaInregistrare d;
+        TLucrareTiparire(Setari(c.feedMode), c.cereExpertul).TiparestePagina(d, p.pagina, c.side, false, {});
+        EXPECT_EQ(d.OperatiiDeTip(Tip::DeseneazaText).size(), c.texte) << int(c.feedMode) << " " << c.side;
+        ASSERT_EQ(d.OperatiiDeTip(Tip::IncepeDocument).size(), 1);
+        EXPECT_EQ(d.OperatiiDeTip(Tip::IncepeDocument).first().Text, TLucrareTiparire::Titlu(c.side));
+        EXPECT_EQ(d.OperatiiDeTip(Tip::TerminaDocument).size(), 1);
+    }
+
+    // Margins shift the zone; a failing page still ends the document and the error is raised.
+    TPaginaProba p;
+    TDispozitivImprimantaInregistrare d;
+    TLucrareTiparire(Setari(2)).TiparestePagina(d, p.pagina, 0, false, {2.5, -1});
+    EXPECT_EQ(d.OperatiiDeTip(Tip::DeseneazaText).value(0).Dreptunghi,
+              DreptunghiTiparire(d.Geometrie, 12.5, 9, 60, 6));
+    TDispozitivImprimantaInregistrare esec;
+    esec.EroareLaDesen = QStringLiteral("Imprimanta nu raspunde");
+    EXPECT_THROW(TLucrareTiparire(Setari(2)).TiparestePagina(esec, p.pagina, 0, false, {}), Exceptie);
+    EXPECT_FALSE(esec.DocumentDeschis());
+}
+
+TEST(LucrareTiparire, TheWizardsPrinterIsSelectedWhenStillInstalled)
+{
+    TDispozitivImprimantaInregistrare d;
+    d.ListaImprimante = {QStringLiteral("PDF"), QStringLiteral("Laser 1")};
+    TValoriSetariImprimanta s;
+    s.PrinterName = QStringLiteral("Laser 1");
+    TLucrareTiparire::SelecteazaImprimantaSalvata(d, s);
+    EXPECT_EQ(d.Curenta, 0) << "the wizard never ran";
+    s.Configured = true;
+    TLucrareTiparire::SelecteazaImprimantaSalvata(d, s);
+    EXPECT_EQ(d.Curenta, 1);
+    s.PrinterName = QStringLiteral("Alta");
+    d.Curenta = 0;
+    TLucrareTiparire::SelecteazaImprimantaSalvata(d, s);
+    EXPECT_EQ(d.Curenta, 0);
+}
+
+// The command line's print, run here in a process that has no widgets at all.
+class TiparirePdf : public TBazaTest
+{
+};
+
+TEST_F(TiparirePdf, WritesOnePagePerCandidateWithoutAnyWindow)
+{
+    const std::unique_ptr<TDM> dm = Porneste();
+    ASSERT_TRUE(dm->Pregatit());
+    const QString rand =
+        QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
+                       "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', %2)");
+    Executa(*dm,
+            {QStringLiteral("insert into ELEVI values (1)"), QStringLiteral("insert into ELEVI values (2)"),
+             rand.arg(QStringLiteral("POPESCU")).arg(1), rand.arg(QStringLiteral("IONESCU")).arg(2)});
+    QTemporaryDir dosar;
+
+    TCerereTiparirePdf cerere;
+    cerere.Fisier = dosar.filePath(QStringLiteral("toti.pdf"));
+    cerere.Stanga = 0;
+    cerere.Sus = 0;
+    cerere.Intoarsa = false;
+    EXPECT_EQ(TiparesteCertificatePdf(*dm, cerere), 2);
+    // The name on the stub and on the certificate, each candidate on a page of its own.
+    EXPECT_EQ(CuvantPdf(cerere.Fisier, QStringLiteral("POPESCU")).size(), 2);
+    EXPECT_EQ(CuvantPdf(cerere.Fisier, QStringLiteral("IONESCU")).size(), 2);
+    const QRectF nume = CuvantPdf(cerere.Fisier, QStringLiteral("POPESCU")).first();
+    EXPECT_NEAR(nume.center().x() * kMmPePunctPdf, 25.67 + 35.36 / 2, 0.3);
+
+    cerere.Elevi = {9};
+    try {
+        TiparesteCertificatePdf(*dm, cerere);
+        ADD_FAILURE() << "an unknown candidate";
+    } catch (const Exceptie &e) {
+        EXPECT_EQ(e.Mesaj(), QStringLiteral("Candidatul cu numarul 9 nu exista."));
+    }
+    EXPECT_FALSE(dm->Tr.InTransaction());
+}
