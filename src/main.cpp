@@ -16,7 +16,6 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
-#include "forms/UEditorTextFormular.h"
 #include "forms/UPrintCertificatAcordare.h"
 #include "printing/TiparirePdf.h"
 #include "printing/UAllStuffReg.h"
@@ -94,7 +93,6 @@ int main(int argc, char *argv[])
             OprireLaSemnal::OpresteBuclele();
         InregistreazaCertificatAcordare(Inregistrari());
         InregistreazaHandlerCertificatAcordare();
-        InstaleazaEditareTextArea();
         StabilesteLocatii(TLocatii::PentruProgram(
             linie.value(dosarDate), TLocatii::BazaDeDate(Inregistrari().Profil()->NumeBazaDeDate())));
 

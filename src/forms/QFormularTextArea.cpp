@@ -7,11 +7,6 @@
 #include "forms/FormularDePrintat.h"
 #include "forms/ParticularizareTextArea.h"
 #include "printing/DispozitivImprimanta.h"
-#include "comun/Actiune.h"
-
-namespace {
-std::function<void(TFormularTextArea &)> g_actiuneClic;
-}
 
 TFormularTextArea::TFormularTextArea(QWidget *parent, const QString &nume) : QWidget(parent)
 {
@@ -237,11 +232,4 @@ void TFormularTextArea::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
         return;
     emit Click(this);
-    if (g_actiuneClic)
-        RuleazaActiune([this] { g_actiuneClic(*this); });
-}
-
-void TFormularTextArea::SetActiuneClic(std::function<void(TFormularTextArea &)> actiune)
-{
-    g_actiuneClic = std::move(actiune);
 }

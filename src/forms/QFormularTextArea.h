@@ -129,10 +129,9 @@ public:
                          double latimePagina, double inaltimePagina, double deplasareVerticala,
                          double deplasareOrizontala);
 
-    // What a click on any text area does (the text-area dialog); set once by the program.
-    static void SetActiuneClic(std::function<void(TFormularTextArea &)> actiune);
-
 signals:
+    // A click on the area; the window that shows it decides what follows
+    // (the preview opens the text-area dialog).
     void Click(TFormularTextArea *arie);
 
 protected:

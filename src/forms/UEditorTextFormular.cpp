@@ -19,6 +19,7 @@
 #include "forms/FontFormular.h"
 #include "forms/ParticularizareTextArea.h"
 #include "forms/QFormularTextArea.h"
+#include "comun/Actiune.h"
 #include "comun/CentrareFereastra.h"
 
 namespace {
@@ -346,7 +347,10 @@ void EditTextArea(TFormularTextArea &arie)
         std::rethrow_exception(eroare);
 }
 
-void InstaleazaEditareTextArea()
+void InstaleazaEditareTextArea(QWidget &fereastra)
 {
-    TFormularTextArea::SetActiuneClic([](TFormularTextArea &arie) { EditTextArea(arie); });
+    for (TFormularTextArea *arie : fereastra.findChildren<TFormularTextArea *>()) {
+        QObject::connect(arie, &TFormularTextArea::Click, arie,
+                         [arie] { RuleazaActiune([arie] { EditTextArea(*arie); }); });
+    }
 }

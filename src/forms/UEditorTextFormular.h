@@ -111,5 +111,5 @@ private:
 // list is saved again after the dialog, whether confirmed or cancelled.
 void EditTextArea(TFormularTextArea &arie);
 
-// Makes a click on any text area open the text-area dialog; called once at start.
-void InstaleazaEditareTextArea();
+// Makes a click on any text area of the window open the text-area dialog.
+void InstaleazaEditareTextArea(QWidget &fereastra);

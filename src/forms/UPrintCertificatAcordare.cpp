@@ -13,6 +13,8 @@
 #include "forms/FormularDePrintat.h"
 #include "forms/ProiectCertificatAcordare.h"
 #include "forms/QFormularTextArea.h"
+#include "forms/UEditorTextFormular.h"
+#include "printing/ContextTiparire.h"
 #include "printing/TiparireCertificat.h"
 #include "comun/Actiune.h"
 
@@ -95,6 +97,9 @@ TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(
     RzBitBtn4 = buton(Panel3, "RzBitBtn4", QStringLiteral("Exit"), 8);
     principal->addWidget(Panel1);
 
+    // A click on an area lets the user adjust it.
+    InstaleazaEditareTextArea(*this);
+
     connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button1Click(); }); });
     connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button2Click(); }); });
     connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button3Click(); }); });
@@ -108,7 +113,7 @@ void TPrintCertificatAcordare::SeteazaCandidat(const QString &nume)
 
 void TPrintCertificatAcordare::Button1Click()
 {
-    PrintCertificate(this, PageControl1->currentIndex(), *FormularDePrintat1);
+    PrintCertificate(TContextTiparire::Al(this), PageControl1->currentIndex(), *FormularDePrintat1);
 }
 
 void TPrintCertificatAcordare::Button2Click()

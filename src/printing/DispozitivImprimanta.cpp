@@ -309,21 +309,3 @@ void TDispozitivImprimantaInregistrare::DeseneazaImagine(const QImage &imagine, 
     o.MarimeImagine = imagine.size();
     Operatii.append(o);
 }
-
-// ---------------------------------------------------------------------------
-
-namespace {
-IDispozitivImprimanta *g_instalat = nullptr;
-}
-
-IDispozitivImprimanta &DispozitivImprimanta()
-{
-    if (!g_instalat)
-        throw Exceptie(QStringLiteral("Nu este instalata nicio imprimanta."));
-    return *g_instalat;
-}
-
-void InstaleazaDispozitivImprimanta(IDispozitivImprimanta *dispozitiv)
-{
-    g_instalat = dispozitiv;
-}

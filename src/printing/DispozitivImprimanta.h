@@ -243,10 +243,3 @@ private:
     TCerereFont m_font;
     bool m_deschis = false;
 };
-
-// The printer in use by the program: the one installed (the program installs
-// its printers at start). Without one, printing fails with a message.
-IDispozitivImprimanta &DispozitivImprimanta();
-// Installs a device (nullptr restores the system one); the caller keeps
-// ownership and must uninstall it before destroying it.
-void InstaleazaDispozitivImprimanta(IDispozitivImprimanta *dispozitiv);

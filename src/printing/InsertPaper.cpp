@@ -3,7 +3,6 @@
 #include <optional>
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -88,17 +87,6 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent)
     CentreazaFereastra(this);
 }
 
-TInsertPaperForm &TInsertPaperForm::Instanta()
-{
-    static TInsertPaperForm *instanta = nullptr;
-    if (!instanta) {
-        instanta = new TInsertPaperForm;
-        // Owned by the application: gone when the program ends.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, instanta, &QObject::deleteLater);
-    }
-    return *instanta;
-}
-
 void TInsertPaperForm::Pregateste(int side, const TAllStuffReg &setari, double stanga, double sus)
 {
     for (QLabel *l : {Image1, Image2, Image3, Image4, Image5, Image6})
@@ -162,9 +150,8 @@ bool TInsertPaperForm::Finalizeaza(int side, double &stanga, double &sus)
     return oglindit;
 }
 
-int AskPaperInsertion(int side, double &stanga, double &sus, bool &oglindit)
+int AskPaperInsertion(TInsertPaperForm &dialog, int side, double &stanga, double &sus, bool &oglindit)
 {
-    TInsertPaperForm &dialog = TInsertPaperForm::Instanta();
     std::optional<TAllStuffReg> local;
     TAllStuffReg *setari = TAllStuffReg::Comun();
     if (!setari)

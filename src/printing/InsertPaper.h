@@ -17,9 +17,6 @@ class TInsertPaperForm : public QDialog
 public:
     explicit TInsertPaperForm(QWidget *parent = nullptr);
 
-    // The program's one instance, created on first use.
-    static TInsertPaperForm &Instanta();
-
     // Readies the dialog for a side (0 front, 1 back) with the given settings and margins.
     void Pregateste(int side, const TAllStuffReg &setari, double stanga, double sus);
     // After the dialog has closed: records the tick for the side in the shared
@@ -52,4 +49,4 @@ private:
 
 // Runs the paper-insertion dialog; the margins are updated when it ends with
 // OK. Returns the dialog's result; `oglindit` receives the tick.
-int AskPaperInsertion(int side, double &stanga, double &sus, bool &oglindit);
+int AskPaperInsertion(TInsertPaperForm &dialog, int side, double &stanga, double &sus, bool &oglindit);

@@ -19,9 +19,9 @@
 #include "comun/Exceptie.h"
 #include "comun/CentrareFereastra.h"
 
-void SetupPrinterPage(bool portret)
+void SetupPrinterPage(IDispozitivImprimanta &dispozitiv, bool portret)
 {
-    DispozitivImprimanta().SetariDispozitiv(TLucrareTiparire::Foaie(portret));
+    dispozitiv.SetariDispozitiv(TLucrareTiparire::Foaie(portret));
 }
 
 namespace {
@@ -71,8 +71,9 @@ QLabel *Poza(QWidget *parinte, const QString &fisier)
 
 } // namespace
 
-TPrintWiz::TPrintWiz(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TPrintWiz::TPrintWiz(IDispozitivImprimanta &dispozitiv, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_dispozitiv(dispozitiv)
 {
     setObjectName(QStringLiteral("PrintWiz"));
     setWindowTitle(QStringLiteral("Formular pentru pregatirea imprimantei"));
@@ -209,7 +210,6 @@ TPrintWiz::TPrintWiz(QWidget *parent)
 
     m_logica.tipareste = [this](const QString &titlu, const QString &imagine) { TiparesteTest(titlu, imagine); };
 
-    IDispozitivImprimanta &dispozitiv = DispozitivImprimanta();
     const QStringList imprimante = dispozitiv.Imprimante();
     for (const QString &n : imprimante)
         new QTreeWidgetItem(ListaImprimante, {n});
@@ -282,11 +282,11 @@ void TPrintWiz::RzBitBtn3Click()
 
 void TPrintWiz::TiparesteTest(const QString &titlu, const QString &imagine)
 {
-    IDispozitivImprimanta &dispozitiv = DispozitivImprimanta();
+    IDispozitivImprimanta &dispozitiv = m_dispozitiv;
     const QList<QTreeWidgetItem *> selectate = ListaImprimante->selectedItems();
     if (!selectate.isEmpty())
         dispozitiv.SelecteazaImprimanta(ListaImprimante->indexOfTopLevelItem(selectate.first()));
-    SetupPrinterPage(true);
+    SetupPrinterPage(dispozitiv, true);
     const QImage poza = Imagine(imagine);
     const QImage sablon = Imagine(QStringLiteral("t"));
     TLucrareTiparire::Document(dispozitiv, titlu, [&] {
@@ -298,7 +298,7 @@ void TPrintWiz::TiparesteTest(const QString &titlu, const QString &imagine)
 
 void TPrintWiz::SalveazaRaspunsurile()
 {
-    IDispozitivImprimanta &dispozitiv = DispozitivImprimanta();
+    IDispozitivImprimanta &dispozitiv = m_dispozitiv;
     TAllStuffReg setari;
     setari.Configured = true;
     setari.PrintsOnOppositeFace = m_logica.PrintsOnOppositeFace;

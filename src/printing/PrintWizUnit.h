@@ -10,9 +10,11 @@ class QRadioButton;
 class QStackedWidget;
 class QTreeWidget;
 
-// Sets the program's printer's sheet for the next document: A4, high
-// quality, monochrome, portrait when asked, landscape otherwise.
-void SetupPrinterPage(bool portret);
+class IDispozitivImprimanta;
+
+// Sets the printer's sheet for the next document: A4, high quality,
+// monochrome, portrait when asked, landscape otherwise.
+void SetupPrinterPage(IDispozitivImprimanta &dispozitiv, bool portret);
 
 // The printer preparation wizard: the printer, how it takes the paper, and
 // three test prints that show how the card goes back into the printer.
@@ -21,7 +23,8 @@ class TPrintWiz : public QDialog
     Q_OBJECT
 
 public:
-    explicit TPrintWiz(QWidget *parent = nullptr);
+    // The wizard works on the given printers.
+    explicit TPrintWiz(IDispozitivImprimanta &dispozitiv, QWidget *parent = nullptr);
 
     // Shows the wizard; when it ends with OK its answers are stored.
     int RunWizard();
@@ -50,6 +53,7 @@ private:
     void CitesteAlegerile();
     void TiparesteTest(const QString &titlu, const QString &imagine);
 
+    IDispozitivImprimanta &m_dispozitiv;
     TLogicaPrintWiz m_logica;
     QLabel *m_imagineAlimentare6 = nullptr;
     QLabel *m_imagineAlimentare8 = nullptr;

@@ -4,15 +4,15 @@
 
 #include "comun/Mesaje.h"
 #include "forms/FormularDePrintat.h"
+#include "printing/ContextTiparire.h"
 #include "printing/DispozitivImprimanta.h"
 #include "printing/InsertPaper.h"
 #include "printing/LucrareTiparire.h"
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
 
-void PrintCertificate(QWidget *parinte, int side, TFormularDePrintat &pagina)
+void PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina)
 {
-    Q_UNUSED(parinte);
     {
         const TAllStuffReg verificare;
         if (!TLucrareTiparire(verificare).Configurata()) {
@@ -26,10 +26,11 @@ void PrintCertificate(QWidget *parinte, int side, TFormularDePrintat &pagina)
     const TLucrareTiparire lucrare(setari);
     TMargini margini = lucrare.Margini(side);
     bool intoarsa = false;
-    if (AskPaperInsertion(side, margini.Stanga, margini.Sus, intoarsa) != QDialog::Accepted)
+    if (AskPaperInsertion(context.DialogHartie(), side, margini.Stanga, margini.Sus, intoarsa) != QDialog::Accepted)
         return;
     (side == 0 ? setari.FrontLeft : setari.BackLeft) = margini.Stanga;
     (side == 0 ? setari.FrontTop : setari.BackTop) = margini.Sus;
-    SetupPrinterPage(false);
-    lucrare.TiparestePagina(DispozitivImprimanta(), pagina.Model(), side, intoarsa, margini);
+    IDispozitivImprimanta &dispozitiv = context.Dispozitiv();
+    SetupPrinterPage(dispozitiv, false);
+    lucrare.TiparestePagina(dispozitiv, pagina.Model(), side, intoarsa, margini);
 }

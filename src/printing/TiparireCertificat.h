@@ -1,8 +1,8 @@
 #pragma once
 
-class QWidget;
+class TContextTiparire;
 class TFormularDePrintat;
 
 // "Tipareste": asks how the card goes in and with which margins, then prints
-// the page on the program's printer.
-void PrintCertificate(QWidget *parinte, int side, TFormularDePrintat &pagina);
+// the page on the context's printer.
+void PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina);

@@ -12,6 +12,7 @@ list(APPEND CERT_TIPARIRE_SOURCES
     printing/DispozitivProgram.cpp
 )
 list(APPEND CERT_UI_SOURCES
+    printing/ContextTiparire.cpp
     printing/InsertPaper.cpp
     printing/PrintWizUnit.cpp
     printing/TiparireCertificat.cpp

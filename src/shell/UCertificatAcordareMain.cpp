@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "candidates/UListaElevi.h"
+#include "printing/ContextTiparire.h"
 #include "printing/PrintWizUnit.h"
 #include "records/UConfigurareDiploma.h"
 #include "records/UListaGenerica.h"
@@ -83,7 +84,7 @@ TListaElevi *TCertificatAcordareMain::ListaElevi() const
 
 void TCertificatAcordareMain::Configurareimprimanta2Click()
 {
-    TPrintWiz wizard(this);
+    TPrintWiz wizard(TContextTiparire::Al(this).Dispozitiv(), this);
     wizard.RunWizard();
 }
 

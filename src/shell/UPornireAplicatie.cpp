@@ -7,6 +7,7 @@
 
 
 #include "comun/OprireLaSemnal.h"
+#include "printing/ContextTiparire.h"
 #include "printing/DispozitivProgram.h"
 #include "printing/LucrareTiparire.h"
 #include "printing/UAllStuffReg.h"
@@ -64,16 +65,16 @@ QString AlegeFisierPdf(const QString &titlu)
 int RuleazaFerestrele()
 {
     TDispozitivProgram imprimanta(AlegeFisierPdf);
-    InstaleazaDispozitivImprimanta(&imprimanta);
     TLucrareTiparire::SelecteazaImprimantaSalvata(imprimanta, TAllStuffReg());
     int cod = 0;
     {
         TCertificatAcordareMain principala;
+        // Printing belongs to the main window; the windows it opens find it there.
+        new TContextTiparire(imprimanta, &principala);
         principala.show();
         // A stop asked for during the start has already ended the loops that ran then.
         if (!OprireLaSemnal::Ceruta())
             cod = QApplication::exec();
     }
-    InstaleazaDispozitivImprimanta(nullptr);
     return cod;
 }

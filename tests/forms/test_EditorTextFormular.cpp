@@ -109,7 +109,6 @@ protected:
     }
     void TearDown() override
     {
-        TFormularTextArea::SetActiuneClic(nullptr);
         InstaleazaListaParticularizari(nullptr);
     }
 
@@ -399,7 +398,7 @@ TEST_F(EditorTextFormular, EachGroupOfRadioButtonsIsExclusiveOnItsOwn)
 
 TEST_F(EditorTextFormular, AClickOnAnAreaOpensTheDialogOnceInstalled)
 {
-    InstaleazaEditareTextArea();
+    InstaleazaEditareTextArea(fereastra);
     fereastra.resize(1200, 900);
     fereastra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fereastra));

@@ -364,9 +364,8 @@ TEST_F(Formular, AClickAsksForTheAreasDialog)
     TFormularTextArea *arie = Arie(QStringLiteral("FormularTextArea9"), 20, 20, 30, 6);
     QSignalSpy semnal(arie, &TFormularTextArea::Click);
     TFormularTextArea *deschisa = nullptr;
-    TFormularTextArea::SetActiuneClic([&](TFormularTextArea &a) { deschisa = &a; });
+    QObject::connect(arie, &TFormularTextArea::Click, [&](TFormularTextArea *a) { deschisa = a; });
     QTest::mouseClick(arie, Qt::LeftButton, {}, QPoint(5, 5));
-    TFormularTextArea::SetActiuneClic(nullptr);
     EXPECT_EQ(semnal.count(), 1);
     EXPECT_EQ(deschisa, arie);
     EXPECT_EQ(arie->cursor().shape(), Qt::PointingHandCursor);

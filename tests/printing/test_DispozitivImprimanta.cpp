@@ -270,13 +270,3 @@ TEST(DispozitivQt, APdfTakesItsNameOnlyWhenComplete)
     EXPECT_EQ(CuvantPdf(fisier, QStringLiteral("NOU")).size(), 2);
     EXPECT_TRUE(partiale().isEmpty());
 }
-
-TEST(DispozitivInregistrare, AnInstalledDeviceIsThePrinterOfTheProgramUntilRemoved)
-{
-    TDispozitivImprimantaInregistrare d;
-    InstaleazaDispozitivImprimanta(&d);
-    EXPECT_EQ(&DispozitivImprimanta(), &d);
-    InstaleazaDispozitivImprimanta(nullptr);
-    // Removed, it is no longer the printer: without one, printing says so.
-    EXPECT_THROW(DispozitivImprimanta(), Exceptie);
-}

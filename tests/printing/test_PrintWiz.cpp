@@ -21,7 +21,6 @@ protected:
     void SetUp() override
     {
         InstaleazaStocareSetari(&m_stocare);
-        InstaleazaDispozitivImprimanta(&m_imprimanta);
         m_imprimanta.ListaImprimante = {QStringLiteral("PDF"), QStringLiteral("Birou"), QStringLiteral("Laser 1")};
         m_imprimanta.Curenta = 0;
         m_imprimanta.Geometrie.HorzRes = 4760;
@@ -30,7 +29,6 @@ protected:
     }
     void TearDown() override
     {
-        InstaleazaDispozitivImprimanta(nullptr);
         InstaleazaStocareSetari(nullptr);
     }
 
@@ -49,7 +47,7 @@ protected:
 
 TEST_F(PrintWiz, TopFeedRunPrintsThreeTestPagesAndStoresTheAnswers)
 {
-    TPrintWiz wiz;
+    TPrintWiz wiz(m_imprimanta);
     EXPECT_EQ(wiz.PaginaVizibila(), 0);
     ASSERT_EQ(wiz.ListaImprimante->topLevelItemCount(), 3);
     EXPECT_TRUE(wiz.ListaImprimante->topLevelItem(0)->isSelected());
@@ -100,7 +98,7 @@ TEST_F(PrintWiz, TopFeedRunPrintsThreeTestPagesAndStoresTheAnswers)
 
 TEST_F(PrintWiz, NothingChosenGoesThroughInternalFeedAndBackReturns)
 {
-    TPrintWiz wiz;
+    TPrintWiz wiz(m_imprimanta);
     wiz.NiceButton2Click();
     wiz.NiceButton2Click();
     EXPECT_EQ(wiz.PaginaVizibila(), 3);
@@ -124,7 +122,7 @@ TEST_F(PrintWiz, NothingChosenGoesThroughInternalFeedAndBackReturns)
 TEST_F(PrintWiz, APrinterErrorStillEndsTheDocument)
 {
     m_imprimanta.EroareLaDesen = QStringLiteral("Imprimanta nu raspunde");
-    TPrintWiz wiz;
+    TPrintWiz wiz(m_imprimanta);
     wiz.NiceButton2Click();
     wiz.RadioButton1->setChecked(true);
     wiz.NiceButton2Click();
@@ -136,7 +134,7 @@ TEST_F(PrintWiz, APrinterErrorStillEndsTheDocument)
 
 TEST_F(PrintWiz, OpensCentredAndAsksOnPageEightAsTheSideAnswerSays)
 {
-    TPrintWiz wiz;
+    TPrintWiz wiz(m_imprimanta);
     const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(wiz.frameGeometry().topLeft(), PozitieCentrata(zona, wiz.frameGeometry().size()));
 

@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "comun/Exceptie.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/QFormularTextArea.h"
 #include "forms/UPrintCertificatAcordare.h"
+#include "printing/ContextTiparire.h"
 #include "printing/DispozitivImprimanta.h"
 #include "printing/InsertPaper.h"
 #include "printing/TiparireCertificat.h"
@@ -40,13 +42,11 @@ protected:
     void SetUp() override
     {
         InstaleazaStocareSetari(&m_stocare);
-        InstaleazaDispozitivImprimanta(&m_imprimanta);
         MesajeTest().Reseteaza();
         m_preview.FormularDePrintat1->FindTextArea(1)->SetText(QStringLiteral("Popescu Ana"));
     }
     void TearDown() override
     {
-        InstaleazaDispozitivImprimanta(nullptr);
         InstaleazaStocareSetari(nullptr);
     }
     void Configureaza(quint8 feedMode)
@@ -67,12 +67,13 @@ protected:
 
     TStocareSetariMemorie m_stocare;
     TDispozitivImprimantaInregistrare m_imprimanta;
+    TContextTiparire m_context{m_imprimanta};
     TPrintCertificatAcordare m_preview;
 };
 
 TEST_F(TiparireCertificat, RefusesUntilThePrinterIsConfigured)
 {
-    PrintCertificate(nullptr, 0, *m_preview.FormularDePrintat1);
+    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Configureaza imprimanta")});
     EXPECT_TRUE(m_imprimanta.Operatii.isEmpty());
 }
@@ -81,9 +82,9 @@ TEST_F(TiparireCertificat, MarginsShiftEveryAreaAndAreStoredForNextTime)
 {
     Configureaza(2);
     RaspundeLaDialog(QStringLiteral("0"), QStringLiteral("0"), true);
-    PrintCertificate(nullptr, 0, *m_preview.FormularDePrintat1);
+    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
     RaspundeLaDialog(QStringLiteral("2,5"), QStringLiteral("-1"), true);
-    PrintCertificate(nullptr, 0, *m_preview.FormularDePrintat1);
+    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
 
     const auto texte = Texte();
     ASSERT_EQ(texte.size(), 2);
@@ -111,7 +112,7 @@ TEST_F(TiparireCertificat, CancellingPrintsNothingKeepsTheMarginsAndTheTick)
         s.FrontLeft = 1.5;
     }
     RaspundeLaDialog(QStringLiteral("nu e numar"), QStringLiteral("9"), false);
-    PrintCertificate(nullptr, 0, *m_preview.FormularDePrintat1);
+    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
 
     EXPECT_TRUE(m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::IncepeDocument).isEmpty());
     EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
@@ -119,4 +120,21 @@ TEST_F(TiparireCertificat, CancellingPrintsNothingKeepsTheMarginsAndTheTick)
     EXPECT_DOUBLE_EQ(citite.FrontLeft, 1.5);
     EXPECT_DOUBLE_EQ(citite.FrontTop, 0);
     EXPECT_EQ(citite.OglindescFata, QStringLiteral("D")) << "feed mode 1 ticks the turn by default";
+}
+
+// The windows opened from the main window print on its printer; a window with
+// no such owner says so instead of printing somewhere.
+TEST(ContextTiparire, IsFoundThroughTheOwnersOfAWindow)
+{
+    TDispozitivImprimantaInregistrare imprimanta;
+    QWidget principala;
+    auto *context = new TContextTiparire(imprimanta, &principala);
+    QWidget lista(&principala);
+    TPrintCertificatAcordare preview(&lista);
+    EXPECT_EQ(&TContextTiparire::Al(&preview), context);
+    EXPECT_EQ(&TContextTiparire::Al(&preview).Dispozitiv(), &imprimanta);
+    EXPECT_EQ(&context->DialogHartie(), &context->DialogHartie()) << "one dialog, reused for every print";
+
+    TPrintCertificatAcordare singura;
+    EXPECT_THROW(TContextTiparire::Al(&singura), Exceptie);
 }
