@@ -146,6 +146,7 @@ private:
         if (m_stocare.m_esueazaLaScriere)
             throw Exceptie(
                 QStringLiteral("Nu pot scrie valoarea \"%1\" in cheia \"%2\".").arg(v.nume, m_cale));
+        ++m_stocare.m_scrieri;
         m_stocare.Pune(m_cale, v);
     }
 
@@ -330,6 +331,9 @@ private:
     void Scrie(const QString &nume, const QJsonValue &valoare)
     {
         const QString existent = NumeJson(nume);
+        // The same value again changes nothing: the file is rewritten only when its content changes.
+        if (!existent.isNull() && m_valori.value(existent) == valoare)
+            return;
         m_valori.insert(existent.isNull() ? nume : existent, valoare);
         m_modificat = true;
     }

@@ -96,6 +96,8 @@ public:
     void Pune(const QString &cale, const Valoare &valoare);
     // From now on every write (and closing a key) fails, as on a store without rights.
     void EsueazaLaScriere(bool esueaza) { m_esueazaLaScriere = esueaza; }
+    // How many values have been written through the keys so far.
+    int Scrieri() const { return m_scrieri; }
 
 private:
     friend class TCheieMemorie;
@@ -103,6 +105,7 @@ private:
 
     QHash<QString, QList<Valoare>> m_chei;
     bool m_esueazaLaScriere = false;
+    int m_scrieri = 0;
 };
 
 // One JSON file per key under a root folder: the key "A\B" is the file

@@ -282,11 +282,17 @@ void TQenRegistryClass::Incarca()
         for (int i = 0; i < shell.Numar(); ++i) {
             const QString nume = shell.Nume(i);
             if (EsteIntreg(shell.Tip(i))) {
-                if (cheie->Exista(nume))
-                    shell.SeteazaValoareIntreaga(i, cheie->CitesteIntreg(nume));
+                if (cheie->Exista(nume)) {
+                    const qint32 stocat = cheie->CitesteIntreg(nume);
+                    shell.SeteazaValoareIntreaga(i, stocat);
+                    m_stocate.insert(nume.toCaseFolded(), stocat);
+                }
             } else if (EsteSir(shell.Tip(i))) {
-                if (cheie->Exista(nume))
-                    shell.SeteazaValoare(i, cheie->CitesteSir(nume));
+                if (cheie->Exista(nume)) {
+                    const QString stocat = cheie->CitesteSir(nume);
+                    shell.SeteazaValoare(i, stocat);
+                    m_stocate.insert(nume.toCaseFolded(), stocat);
+                }
             }
         }
     } catch (const ExceptieTipSetare &e) {
@@ -295,6 +301,7 @@ void TQenRegistryClass::Incarca()
         // Nothing of the damaged key stays: every property as it was constructed.
         for (int i = 0; i < shell.Numar(); ++i)
             shell.SeteazaValoare(i, initiale[i]);
+        m_stocate.clear();
     }
     cheie->Inchide();
     m_incarcat = true;
@@ -304,14 +311,36 @@ void TQenRegistryClass::Salveaza()
 {
     try {
         TQenRTTIShell shell(*this);
-        auto cheie = m_stocare->DeschideCheie(m_cheie);
+        QHash<QString, QVariant> scrise;
         for (int i = 0; i < shell.Numar(); ++i) {
+            QVariant valoare;
             if (EsteIntreg(shell.Tip(i)))
-                cheie->ScrieIntreg(shell.Nume(i), shell.ValoareIntreaga(i));
+                valoare = shell.ValoareIntreaga(i);
             else if (EsteSir(shell.Tip(i)))
-                cheie->ScrieSir(shell.Nume(i), shell.ValoareText(i));
+                valoare = shell.ValoareText(i);
+            else
+                continue;
+            const QString nume = shell.Nume(i).toCaseFolded();
+            // Read and unchanged: nothing to write, and a file need not be rewritten.
+            const auto stocat = m_stocate.constFind(nume);
+            if (stocat == m_stocate.constEnd() || *stocat != valoare)
+                scrise.insert(shell.Nume(i), valoare);
         }
-        cheie->Inchide();
+        if (!scrise.isEmpty()) {
+            auto cheie = m_stocare->DeschideCheie(m_cheie);
+            for (int i = 0; i < shell.Numar(); ++i) {
+                const auto valoare = scrise.constFind(shell.Nume(i));
+                if (valoare == scrise.constEnd())
+                    continue;
+                if (valoare->metaType().id() == QMetaType::Int)
+                    cheie->ScrieIntreg(shell.Nume(i), valoare->toInt());
+                else
+                    cheie->ScrieSir(shell.Nume(i), valoare->toString());
+            }
+            cheie->Inchide();
+            for (auto it = scrise.cbegin(); it != scrise.cend(); ++it)
+                m_stocate.insert(it.key().toCaseFolded(), it.value());
+        }
         m_salvareEsuata = false;
     } catch (...) {
         m_salvareEsuata = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMetaProperty>
 #include <QObject>
@@ -74,8 +75,9 @@ public:
 
     const QString &CheieRegistru() const { return m_cheie; }
 
-    // Writes every property now; failures as Exceptie. Used where a failed
-    // write must stop what the caller does; the destructor writes again.
+    // Writes now every property the key does not hold yet or holds with
+    // another value; failures as Exceptie. Used where a failed write must stop
+    // what the caller does; the destructor then writes only what changed since.
     void Salveaza();
 
 protected:
@@ -92,6 +94,9 @@ protected:
 private:
     QString m_cheie;
     IStocareSetari *m_stocare;
+    // What the key holds of each property (name folded to lower case, value
+    // as stored): a property still equal to it is not written again.
+    QHash<QString, QVariant> m_stocate;
     bool m_incarcat = false;
     bool m_salvatLaDistrugere = false;
     bool m_salvareEsuata = false;

@@ -133,6 +133,37 @@ TEST(StocareSetariFisiere, WritesReachTheFileEvenWithoutClosing)
     EXPECT_EQ(stocare.DeschideCheie(QStringLiteral("A"))->CitesteIntreg(QStringLiteral("N")), 7);
 }
 
+TEST(StocareSetariFisiere, AKeysFileIsRewrittenOnlyWhenItsContentChanges)
+{
+    QTemporaryDir dosar;
+    TStocareSetariFisiere stocare(dosar.path());
+    const QString fisier = stocare.FisierCheie(QStringLiteral("A"));
+    stocare.DeschideCheie(QStringLiteral("A"));
+    // Written by hand, compact: a rewrite by the store would indent it.
+    QFile f(fisier);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{\"N\":7,\"T\":\"x\"}");
+    f.close();
+    const auto continut = [&] {
+        QFile c(fisier);
+        return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
+    };
+    {
+        auto cheie = stocare.DeschideCheie(QStringLiteral("A"));
+        cheie->ScrieIntreg(QStringLiteral("n"), 7);
+        cheie->ScrieSir(QStringLiteral("T"), QStringLiteral("x"));
+        cheie->Inchide();
+    }
+    EXPECT_EQ(continut(), QByteArray("{\"N\":7,\"T\":\"x\"}"));
+    {
+        auto cheie = stocare.DeschideCheie(QStringLiteral("A"));
+        cheie->ScrieIntreg(QStringLiteral("N"), 8);
+        cheie->Inchide();
+    }
+    EXPECT_NE(continut(), QByteArray("{\"N\":7,\"T\":\"x\"}"));
+    EXPECT_EQ(stocare.DeschideCheie(QStringLiteral("A"))->CitesteIntreg(QStringLiteral("N")), 8);
+}
+
 TEST(StocareSetariFisiere, DamagedOrForeignContentIsReportedNotLost)
 {
     QTemporaryDir dosar;

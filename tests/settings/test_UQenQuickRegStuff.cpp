@@ -219,6 +219,28 @@ TEST(TQenRegistryClass, ReadsWhatIsStoredAndRewritesExactlyThatLeavingOtherValue
     EXPECT_EQ(valori[3].sir, QStringLiteral("Ana"));
 }
 
+// A settings object that was only read writes nothing back; one changed value
+// is the one write. Every formatted grade reads the settings, so this is what
+// keeps printing from rewriting the store over and over.
+TEST(TQenRegistryClass, OnlyWhatChangedOrIsMissingIsWritten)
+{
+    TStocareSetariMemorie stocare;
+    { TSetariProba s(&stocare); } // a new key: every value once
+    const int laInceput = stocare.Scrieri();
+    EXPECT_EQ(laInceput, 9);
+    { TSetariProba s(&stocare); }
+    EXPECT_EQ(stocare.Scrieri(), laInceput) << "read and unchanged: no write";
+    {
+        TSetariProba s(&stocare);
+        s.numar = 3;
+        s.Salveaza();
+        EXPECT_EQ(stocare.Scrieri(), laInceput + 1);
+    } // saved already: the destructor has nothing left to write
+    EXPECT_EQ(stocare.Scrieri(), laInceput + 1);
+    EXPECT_EQ(TSetariProba(&stocare).numar, 3);
+    EXPECT_EQ(stocare.Scrieri(), laInceput + 1);
+}
+
 TEST(TQenRegistryClass, AValueOfTheWrongKindFailsTheConstruction)
 {
     for (const auto &gresit :
