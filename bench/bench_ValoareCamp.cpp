@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,7 +14,11 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilCertificatAcordare.h"
 #include "data/UTabeleCertificatAcordare.h"
+#include "candidates/UmplereDocument.h"
 #include "comun/Mesaje.h"
+#include "forms/DocumentCertificatAcordare.h"
+#include "forms/DocumentFormular.h"
+#include "settings/StocareSetari.h"
 
 namespace {
 
@@ -38,15 +42,18 @@ struct TBaza
             dm->Q1.ExecSQL();
         };
         executa(QStringLiteral("insert into INSTITUTIA values (1)"));
-        executa(QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_INSTITUTIA) "
-                               "values ('CertificatAcordare', 'FATA', 'C_INSTITUTIA_INVATAMANT', 'Liceul', 1)"));
+        executa(QStringLiteral(
+            "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_INSTITUTIA) "
+            "values ('CertificatAcordare', 'FATA', 'C_INSTITUTIA_INVATAMANT', 'Liceul', 1)"));
         for (int id = 1; id <= kCandidati; ++id) {
             executa(QStringLiteral("insert into ELEVI values (%1)").arg(id));
-            executa(QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_ELEVI) "
-                                   "values ('CertificatAcordare', 'FATA', 'C_NUME', 'Candidat %1', %1)")
+            executa(QStringLiteral(
+                        "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_ELEVI) "
+                        "values ('CertificatAcordare', 'FATA', 'C_NUME', 'Candidat %1', %1)")
                         .arg(id));
-            executa(QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, IDF_INSTITUTIA) "
-                                   "values ('CertificatAcordare', 'FATA', 'C_INSTITUTIA_INVATAMANT', %1, 1)")
+            executa(QStringLiteral(
+                        "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, IDF_INSTITUTIA) "
+                        "values ('CertificatAcordare', 'FATA', 'C_INSTITUTIA_INVATAMANT', %1, 1)")
                         .arg(id));
         }
         dm->Tr.Commit();
@@ -92,13 +99,28 @@ void UmplereaCertificatului(benchmark::State &state)
 }
 BENCHMARK(UmplereaCertificatului)->Unit(benchmark::kMillisecond);
 
+// One certificate filled as the preview shows it: every zone, grades formatted.
+void UmplereaDocumentului(benchmark::State &state)
+{
+    TDM &dm = *Baza().dm;
+    const std::unique_ptr<TDocumentFormular> document = CreeazaDocumentCertificatAcordare();
+    for (auto _ : state)
+        UmpleDocument(dm, *document, 7);
+}
+BENCHMARK(UmplereaDocumentului)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // The grade formats are read for every grade: from memory, never the user's settings.
+    TStocareSetariMemorie setari;
+    InstaleazaStocareSetari(&setari);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    InstaleazaStocareSetari(nullptr);
     return 0;
 }

@@ -9,7 +9,7 @@ packages=(
     libfbclient2 firebird3.0-server-core firebird3.0-utils
     libfreexl-dev fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
-    poppler-utils util-linux xauth xvfb
+    poppler-utils util-linux time xauth xvfb
 )
 
 missing=()

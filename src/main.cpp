@@ -79,9 +79,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption margineSus(QStringLiteral("margine-sus"), QStringLiteral("Marginea de sus, in milimetri."),
                                         QStringLiteral("mm"));
     const QCommandLineOption intors(QStringLiteral("intors"), QStringLiteral("Tipareste pagina intoarsa cu 180 de grade."));
+    const QCommandLineOption doarPornire(
+        QStringLiteral("doar-pornire"),
+        QStringLiteral("Porneste pana la fereastra principala cu lista candidatilor, apoi se opreste "
+                       "(pentru masurarea pornirii)."));
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga, margineSus,
-                      intors, drept});
+                      intors, drept, doarPornire});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -145,7 +149,7 @@ int main(int argc, char *argv[])
                                     .constData());
             return 0;
         }
-        const int cod = RuleazaFerestrele();
+        const int cod = RuleazaFerestrele(linie.isSet(doarPornire));
         InstaleazaMesaje(nullptr);
         return cod;
     } catch (const IesireProgram &e) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
+#include <QTimer>
 
 
 #include "comun/OprireLaSemnal.h"
@@ -62,7 +63,7 @@ QString AlegeFisierPdf(const QString &titlu)
 
 } // namespace
 
-int RuleazaFerestrele()
+int RuleazaFerestrele(bool doarPornire)
 {
     TDispozitivProgram imprimanta(AlegeFisierPdf);
     TLucrareTiparire::SelecteazaImprimantaSalvata(imprimanta, TAllStuffReg());
@@ -72,6 +73,8 @@ int RuleazaFerestrele()
         // Printing belongs to the main window; the windows it opens find it there.
         new TContextTiparire(imprimanta, &principala);
         principala.show();
+        if (doarPornire)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         // A stop asked for during the start has already ended the loops that ran then.
         if (!OprireLaSemnal::Ceruta())
             cod = QApplication::exec();

@@ -24,5 +24,6 @@ void PornireAplicatie(const QString &titlu, const TOptiuniPornire &optiuni = {})
 
 // The program with its windows, once the data module is up: the printers
 // (the system's and a PDF file), the printer the wizard chose last, the main
-// window and the message loop until it closes. Returns the exit code.
-int RuleazaFerestrele();
+// window and the message loop until it closes (at once, once the main window
+// shows its list, with `doarPornire`). Returns the exit code.
+int RuleazaFerestrele(bool doarPornire = false);
