@@ -10,6 +10,7 @@
 
 #include "candidates/UUmplereFormular.h"
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "forms/TemplateForm.h"
@@ -174,8 +175,8 @@ void TListaElevi::Reload()
     const QString expresie = profil->ListaCampuriElev();
 
     TListaLiniiElevi linii;
-    DM->Tr.StartTransaction();
     try {
+        const TGardaTranzactie garda(*DM);
         // Q5 walks the candidates while the lookup uses Q1 to Q3.
         DM->Q5.SetSQL(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
         for (DM->Q5.Open(); !DM->Q5.Eof(); DM->Q5.Next()) {
@@ -183,11 +184,7 @@ void TListaElevi::Reload()
             linii.push_back({id, DM->ParseExp(expresie, id)});
         }
         DM->Q5.Close();
-        DM->Tr.Rollback();
     } catch (...) {
-        DM->Q5.Close();
-        if (DM->Tr.InTransaction())
-            DM->Tr.Rollback();
         Refilter();
         throw;
     }
@@ -237,16 +234,12 @@ void TListaElevi::RzBitBtn3Click()
     }
     if (!Mesaje().Intrebare(QStringLiteral("Doriti sa stergeti elevul: ")))
         return;
-    DM->Tr.StartTransaction();
-    try {
+    {
+        TGardaTranzactie garda(*DM);
         DM->Q1.SetSQL(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"));
         DM->Q1.ParamByName(QStringLiteral("ID_ELEVI"), id);
         DM->Q1.ExecSQL();
-        DM->Tr.Commit();
-    } catch (...) {
-        if (DM->Tr.InTransaction())
-            DM->Tr.Rollback();
-        throw;
+        garda.Commit();
     }
     Reload();
 }

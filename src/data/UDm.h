@@ -171,8 +171,6 @@ private:
     void NumaraComanda(const QString &sql);
     QString ValoareProprie(const QString &codFormular, const QString &codPagina, const QString &codCamp,
                            int idElev);
-    // Runs fn in a transaction of its own: commit on success, roll back on failure.
-    void InTranzactie(const std::function<void()> &fn);
 
     TOptiuniDm m_optiuni;
     QString m_numeConexiune;

@@ -4,6 +4,7 @@ list(APPEND CERT_CORE_SOURCES
     data/UDm.cpp
     data/UDmSincronizare.cpp
     data/UDmValori.cpp
+    data/UGardaTranzactie.cpp
     data/UInregistrari.cpp
     data/ULegaturi.cpp
     data/UProfilCertificatAcordare.cpp

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "data/UProfilDiploma.h"
 #include "editors/UEditorCampCF.h"
 #include "editors/UEditorCampCNP.h"
@@ -234,8 +235,9 @@ void TEditorGenericComplex::Construieste(int idElev, int idEntitate, const QStri
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     TDM &dm = *DM;
     TConstructie constructie(*this);
-    dm.Tr.StartTransaction();
-    try {
+    {
+        // The build only reads: the guard rolls the transaction back.
+        const TGardaTranzactie garda(dm);
         // Ordered by the profile's own order, so that the layout does not
         // depend on how the database happens to return the rows.
         dm.Q6.SetSQL(QStringLiteral(
@@ -273,16 +275,6 @@ void TEditorGenericComplex::Construieste(int idElev, int idEntitate, const QStri
             Editori.Add(editor);
         }
         dm.Q6.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q6.Close();
-        if (dm.Tr.InTransaction()) {
-            try {
-                dm.Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
-        throw;
     }
     constructie.PotrivesteGrupurile();
     PC->setTabBarAutoHide(true);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "records/UModificaLinieProfil.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
@@ -88,8 +89,8 @@ void TConfigurareDiploma::IncarcaLinii()
 
     // Read whole before the list changes: a failed read leaves the list as it was.
     TListaLiniiTProfil linii;
-    dm.Tr.StartTransaction();
-    try {
+    {
+        const TGardaTranzactie garda(dm);
         dm.Q1.SetSQL(
             QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, "
                            "ETICHETA_EDITOR from    PROFIL_DIPLOMA "));
@@ -104,16 +105,6 @@ void TConfigurareDiploma::IncarcaLinii()
             linii.push_back(std::move(l));
         }
         dm.Q1.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q1.Close();
-        if (dm.Tr.InTransaction()) {
-            try {
-                dm.Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
-        throw;
     }
 
     VT->clear();

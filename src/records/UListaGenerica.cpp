@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "data/UInregistrari.h"
 #include "data/ULegaturi.h"
 #include "data/UProfilDiploma.h"
@@ -62,8 +63,8 @@ void TListaGenerica::IncarcaLista()
     const TClasaListaProfilDiploma *profil = Inregistrari().Profil();
     const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
     TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
+    {
+        const TGardaTranzactie garda(dm);
         dm.Q5.SetSQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
         for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next()) {
             const int id = dm.Q5.AsInteger(QStringLiteral("ID"));
@@ -71,12 +72,6 @@ void TListaGenerica::IncarcaLista()
             m_linii.push_back({id, Legaturi::DenumireInregistrare(dm, expresie, Tabel, id)});
         }
         dm.Q5.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q5.Close();
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
     }
     for (const TLinieGenerica &l : m_linii) {
         auto *nod = new QTreeWidgetItem(VT, {l.Denumire});
@@ -116,16 +111,12 @@ void TListaGenerica::RzBitBtn3Click()
     if (!Mesaje().Intrebare(QStringLiteral("Doriti sa stergeti linia: ")))
         return;
     TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
+    {
+        TGardaTranzactie garda(dm);
         dm.Q1.SetSQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
         dm.Q1.ParamByName(QStringLiteral("ID"), IdSelectat());
         dm.Q1.ExecSQL();
-        dm.Tr.Commit();
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
+        garda.Commit();
     }
     IncarcaLista();
 }
