@@ -4,6 +4,7 @@ list(APPEND TESTE_CORE
     data/test_GardaTranzactie.cpp
     data/test_Profil.cpp
     data/test_Sincronizare.cpp
+    data/test_StocareValori.cpp
     data/test_UDm.cpp
     data/test_ValoareCamp.cpp
 )
