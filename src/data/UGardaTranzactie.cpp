@@ -29,3 +29,9 @@ void TGardaTranzactie::Commit()
     m_dm.Tr.Commit();
     m_incheiata = true;
 }
+
+TInchideInterogari::~TInchideInterogari()
+{
+    for (TQuery *q : m_interogari)
+        q->Close();
+}

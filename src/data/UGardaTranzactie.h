@@ -1,6 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+#include <vector>
+
 class TDM;
+class TQuery;
 
 // Holds the data module's transaction Tr for one scope: rolled back when the
 // scope is left without Commit(), by an early return or an exception alike.
@@ -28,4 +32,18 @@ private:
     TDM &m_dm;
     bool m_aPornit = false;
     bool m_incheiata = false;
+};
+
+// Closes the shared statements when the scope is left, errors included: a
+// routine working inside the caller's transaction must not leave one open.
+class TInchideInterogari
+{
+public:
+    TInchideInterogari(std::initializer_list<TQuery *> interogari) : m_interogari(interogari) {}
+    ~TInchideInterogari();
+    TInchideInterogari(const TInchideInterogari &) = delete;
+    TInchideInterogari &operator=(const TInchideInterogari &) = delete;
+
+private:
+    std::vector<TQuery *> m_interogari;
 };

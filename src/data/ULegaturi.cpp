@@ -3,6 +3,7 @@
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
+#include "data/UProfilStocat.h"
 #include "comun/Exceptie.h"
 
 namespace Legaturi {
@@ -23,24 +24,6 @@ void VerificaNume(const QString &tabel)
     }
     if (tabel.isEmpty())
         throw Exceptie(QStringLiteral("Lipseste numele tabelului."));
-}
-
-struct TCod
-{
-    QString formular, pagina, camp;
-};
-
-QList<TCod> LiniiTabel(TDM &dm, const QString &tabel)
-{
-    QList<TCod> linii;
-    dm.Q4.SetSQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA where ASOCIAT_CU = "
-                                ":TABEL order by ORDINE"));
-    dm.Q4.ParamByName(QStringLiteral("TABEL"), tabel);
-    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
-        linii.append({dm.Q4.AsString(QStringLiteral("COD_FORMULAR")), dm.Q4.AsString(QStringLiteral("COD_PAGINA")),
-                      dm.Q4.AsString(QStringLiteral("COD_CAMP"))});
-    dm.Q4.Close();
-    return linii;
 }
 
 } // namespace
@@ -120,11 +103,11 @@ void ScrieLegatura(TDM &dm, int idElev, const QString &tabel, std::optional<int>
     CereTranzactie(dm);
     VerificaNume(tabel);
     const QVariant valoare = idInregistrare ? QVariant(*idInregistrare) : QVariant(QMetaType::fromType<int>());
-    for (const TCod &c : LiniiTabel(dm, tabel)) {
+    for (const TReferintaCamp &c : ProfilStocat::CampuriTabel(dm, tabel)) {
         const auto coduri = [&](TQuery &q) {
-            q.ParamByName(QStringLiteral("COD_FORMULAR"), c.formular);
-            q.ParamByName(QStringLiteral("COD_PAGINA"), c.pagina);
-            q.ParamByName(QStringLiteral("COD_CAMP"), c.camp);
+            q.ParamByName(QStringLiteral("COD_FORMULAR"), c.CodFormular);
+            q.ParamByName(QStringLiteral("COD_PAGINA"), c.CodPagina);
+            q.ParamByName(QStringLiteral("COD_CAMP"), c.CodCamp);
             q.ParamByName(QStringLiteral("ID"), idElev);
         };
         dm.Q4.SetSQL(QStringLiteral("select count(*) as N from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "

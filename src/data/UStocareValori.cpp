@@ -1,30 +1,11 @@
 #include "data/UStocareValori.h"
 
-#include <vector>
-
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
 
 namespace StocareValori {
 
 namespace {
-
-// Closes the shared statements on every way out, errors included.
-class TInchide
-{
-public:
-    TInchide(std::initializer_list<TQuery *> interogari) : m_interogari(interogari) {}
-    ~TInchide()
-    {
-        for (TQuery *q : m_interogari)
-            q->Close();
-    }
-    TInchide(const TInchide &) = delete;
-    TInchide &operator=(const TInchide &) = delete;
-
-private:
-    std::vector<TQuery *> m_interogari;
-};
 
 bool EsteDeTaiat(QChar c)
 {
@@ -75,7 +56,7 @@ void DeschideRandurile(TQuery &q, const TReferintaCamp &camp, const QString &tab
 std::optional<QString> Citeste(TDM &dm, const TReferintaCamp &camp, const QString &tabel, int id)
 {
     const TGardaTranzactie garda(dm, TGardaTranzactie::Adopta);
-    TInchide inchide{&dm.Q1};
+    TInchideInterogari inchide{&dm.Q1};
     DeschideRandurile(dm.Q1, camp, tabel, id);
     if (dm.Q1.Eof())
         return std::nullopt;
@@ -89,7 +70,7 @@ void Scrie(TDM &dm, const TReferintaCamp &camp, const QString &tabel, int id, co
 {
     TGardaTranzactie garda(dm, TGardaTranzactie::Adopta);
     {
-        TInchide inchide{&dm.Q1, &dm.Q2};
+        TInchideInterogari inchide{&dm.Q1, &dm.Q2};
         DeschideRandurile(dm.Q1, camp, tabel, id);
         if (dm.Q1.Eof()) {
             dm.Q2.SetSQL(
@@ -122,7 +103,7 @@ void Scrie(TDM &dm, const TReferintaCamp &camp, const QString &tabel, int id, co
 QStringList Sugestii(TDM &dm, const TReferintaCamp &camp)
 {
     const TGardaTranzactie garda(dm, TGardaTranzactie::Adopta);
-    TInchide inchide{&dm.Q1};
+    TInchideInterogari inchide{&dm.Q1};
     dm.Q1.SetSQL(
         QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
                        "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));

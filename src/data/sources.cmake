@@ -9,6 +9,7 @@ list(APPEND CERT_CORE_SOURCES
     data/ULegaturi.cpp
     data/UProfilCertificatAcordare.cpp
     data/UProfilDiploma.cpp
+    data/UProfilStocat.cpp
     data/UStocareValori.cpp
     data/UTabele.cpp
     data/UTabeleCertificatAcordare.cpp

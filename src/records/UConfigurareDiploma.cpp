@@ -91,20 +91,7 @@ void TConfigurareDiploma::IncarcaLinii()
     TListaLiniiTProfil linii;
     {
         const TGardaTranzactie garda(dm);
-        dm.Q1.SetSQL(
-            QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, "
-                           "ETICHETA_EDITOR from    PROFIL_DIPLOMA "));
-        for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
-            TLinieProfil l;
-            l.CodFormular = dm.Q1.AsString(QStringLiteral("COD_FORMULAR"));
-            l.CodPagina = dm.Q1.AsString(QStringLiteral("COD_PAGINA"));
-            l.CodCamp = dm.Q1.AsString(QStringLiteral("COD_CAMP"));
-            l.EtichetaEditor = dm.Q1.AsString(QStringLiteral("ETICHETA_EDITOR"));
-            l.OnorezSimilar = dm.Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
-            l.AsociatCu = dm.Q1.AsString(QStringLiteral("ASOCIAT_CU"));
-            linii.push_back(std::move(l));
-        }
-        dm.Q1.Close();
+        linii = ProfilStocat::Linii(dm);
     }
 
     VT->clear();

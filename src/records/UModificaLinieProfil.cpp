@@ -10,6 +10,7 @@
 
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
+#include "data/UProfilStocat.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
 #include "comun/Mesaje.h"
@@ -33,13 +34,10 @@ TDM &BazaDeDate()
 QStringList TabeleEntitati(TDM &dm)
 {
     QStringList tabele{QStringLiteral("ELEVI")};
-    dm.Q1.SetSQL(QStringLiteral("select    NUME_TABEL from    TABELE order by NUME_TABEL"));
-    for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
-        const QString tabel = dm.Q1.AsString(QStringLiteral("NUME_TABEL"));
+    for (const QString &tabel : ProfilStocat::NumeTabele(dm)) {
         if (!tabele.contains(tabel))
             tabele.append(tabel);
     }
-    dm.Q1.Close();
     return tabele;
 }
 
@@ -91,22 +89,16 @@ void TModificaLinieProfil::IncarcaLinia(const QString &codFormular, const QStrin
     m_codCamp = codCamp;
     TDM &dm = BazaDeDate();
     const TGardaTranzactie garda(dm);
-    dm.Q1.SetSQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
-                                "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
-                                "(COD_CAMP = :COD_CAMP)"));
-    dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), codFormular);
-    dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), codPagina);
-    dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), codCamp);
-    dm.Q1.Open();
-    if (dm.Q1.Eof())
+    const std::optional<TSetareLinieProfil> setare =
+        ProfilStocat::CitesteSetarea(dm, {codFormular, codPagina, codCamp});
+    if (!setare)
         throw Exceptie(
             QStringLiteral("Linia de profil %1.%2.%3 nu mai exista.").arg(codFormular, codPagina, codCamp));
     // Any other mode ("OPTIONAL", empty) shows as "NU", which is how it prints when set.
-    const QString onorez = dm.Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
+    const QString &onorez = setare->OnorezSimilar;
     RzComboBox1->setCurrentIndex(onorez == kDa ? 0 : onorez == kSelectiv ? 1 : 2);
-    m_asociatCuIncarcat = dm.Q1.AsString(QStringLiteral("ASOCIAT_CU"));
+    m_asociatCuIncarcat = setare->AsociatCu;
     RzEdit2->setText(m_asociatCuIncarcat);
-    dm.Q1.Close();
 }
 
 bool TModificaLinieProfil::Salveaza()
@@ -127,17 +119,9 @@ bool TModificaLinieProfil::Salveaza()
                 refuzat = tabele;
         }
         if (!refuzat) {
-            dm.Q1.SetSQL(QStringLiteral(
-                "update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
-                ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
-                ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
-            dm.Q1.ParamByName(QStringLiteral("ONOREZ_SIMILAR"), onorez);
-            dm.Q1.ParamByName(QStringLiteral("ASOCIAT_CU"), asociatCu);
-            dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), m_codFormular);
-            dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), m_codPagina);
-            dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), m_codCamp);
-            dm.Q1.ExecSQL();
-            if (dm.Q1.RowsAffected() == 0)
+            const int schimbate =
+                ProfilStocat::ScrieSetarea(dm, {m_codFormular, m_codPagina, m_codCamp}, {onorez, asociatCu});
+            if (schimbate == 0)
                 throw Exceptie(
                     QStringLiteral("Linia de profil %1.%2.%3 nu mai exista; modificarea nu a fost salvata.")
                         .arg(m_codFormular, m_codPagina, m_codCamp));

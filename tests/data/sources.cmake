@@ -3,6 +3,7 @@ list(APPEND TESTE_CORE
     data/test_Cp1250.cpp
     data/test_GardaTranzactie.cpp
     data/test_Profil.cpp
+    data/test_ProfilStocat.cpp
     data/test_Sincronizare.cpp
     data/test_StocareValori.cpp
     data/test_UDm.cpp
