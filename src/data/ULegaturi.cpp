@@ -4,6 +4,7 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "data/UProfilStocat.h"
+#include "data/UTabelEntitate.h"
 #include "comun/Exceptie.h"
 
 namespace Legaturi {
@@ -43,39 +44,16 @@ QStringList TabeleLegate(TDM &dm)
     return tabele;
 }
 
-QString DenumireInregistrare(TDM &dm, const QString &expresie, const QString &tabel, int id)
-{
-    CereTranzactie(dm);
-    VerificaNume(tabel);
-    return TDM::ExpandeazaReferinte(expresie, [&](const TReferintaCamp &r) {
-        dm.Q6.SetSQL(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "
-                                    "COD_PAGINA = :COD_PAGINA and COD_CAMP = :COD_CAMP and ID_%1 = :ID")
-                         .arg(tabel));
-        dm.Q6.ParamByName(QStringLiteral("COD_FORMULAR"), r.CodFormular);
-        dm.Q6.ParamByName(QStringLiteral("COD_PAGINA"), r.CodPagina);
-        dm.Q6.ParamByName(QStringLiteral("COD_CAMP"), r.CodCamp);
-        dm.Q6.ParamByName(QStringLiteral("ID"), id);
-        dm.Q6.Open();
-        const QString valoare = dm.Q6.Eof() ? QString() : dm.Q6.AsString(QStringLiteral("VALOARE_TEXT"));
-        dm.Q6.Close();
-        return valoare;
-    });
-}
-
-QList<TInregistrare> Inregistrari(TDM &dm, const QString &tabel)
+TListaLiniiInregistrari Inregistrari(TDM &dm, const QString &tabel)
 {
     CereTranzactie(dm);
     VerificaNume(tabel);
     const TClasaListaProfilDiploma *profil = ::Inregistrari().Profil();
     const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
-    QList<int> iduri;
-    dm.Q4.SetSQL(QStringLiteral("select ID_%1 as ID from %1 order by ID_%1").arg(tabel));
-    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
-        iduri.append(dm.Q4.AsInteger(QStringLiteral("ID")));
-    dm.Q4.Close();
-    QList<TInregistrare> inregistrari;
-    for (const int id : iduri)
-        inregistrari.append({id, DenumireInregistrare(dm, expresie, tabel, id)});
+    TTabelEntitate entitate(dm, tabel);
+    TListaLiniiInregistrari inregistrari;
+    for (const int id : entitate.IduriInOrdine())
+        inregistrari.push_back({id, entitate.Denumire(expresie, id)});
     return inregistrari;
 }
 

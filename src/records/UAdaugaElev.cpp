@@ -50,8 +50,8 @@ void TAdaugaElev::ConstruiesteLegaturile()
         auto *alegere = new QComboBox(m_legaturi);
         alegere->setObjectName(QStringLiteral("Legatura_") + tabel);
         alegere->addItem(QStringLiteral("(niciuna)"), QVariant());
-        const QList<Legaturi::TInregistrare> inregistrari = Legaturi::Inregistrari(dm, tabel);
-        for (const Legaturi::TInregistrare &r : inregistrari)
+        const TListaLiniiInregistrari inregistrari = Legaturi::Inregistrari(dm, tabel);
+        for (const TLinieInregistrare &r : inregistrari)
             alegere->addItem(r.Denumire.isEmpty() ? QStringLiteral("(fara denumire, nr. %1)").arg(r.Id)
                                                   : r.Denumire,
                              r.Id);
@@ -80,16 +80,14 @@ void TAdaugaElev::RzBitBtn1Click()
 {
     if (!Editor->PotSalva())
         return;
-    IdElev = SalveazaInregistrarea(kElevi, IdElev, QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"),
-                                   [this](int id) {
-                                       Editor->Salveaza(id, -1, kElevi);
-                                       for (QComboBox *alegere : std::as_const(m_alegeri)) {
-                                           const QString tabel = alegere->objectName().mid(QStringLiteral("Legatura_").size());
-                                           const QVariant ales = alegere->currentData();
-                                           Legaturi::ScrieLegatura(*DM, id, tabel,
-                                                                   ales.isValid() ? std::optional<int>(ales.toInt())
-                                                                                  : std::nullopt);
-                                       }
-                                   });
+    IdElev = SalveazaInregistrarea(kElevi, IdElev, [this](int id) {
+        Editor->Salveaza(id, -1, kElevi);
+        for (QComboBox *alegere : std::as_const(m_alegeri)) {
+            const QString tabel = alegere->objectName().mid(QStringLiteral("Legatura_").size());
+            const QVariant ales = alegere->currentData();
+            Legaturi::ScrieLegatura(*DM, id, tabel,
+                                    ales.isValid() ? std::optional<int>(ales.toInt()) : std::nullopt);
+        }
+    });
     accept();
 }

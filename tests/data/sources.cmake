@@ -6,6 +6,7 @@ list(APPEND TESTE_CORE
     data/test_ProfilStocat.cpp
     data/test_Sincronizare.cpp
     data/test_StocareValori.cpp
+    data/test_TabelEntitate.cpp
     data/test_UDm.cpp
     data/test_ValoareCamp.cpp
 )
