@@ -178,7 +178,6 @@ TEST_F(StocareValoriBaza, SuggestsEachStoredTextOfTheFieldOnce)
         {Rand(specialitatea, QStringLiteral("Fizica"), QStringLiteral("ID_ELEVI"), QStringLiteral("1")),
          Rand(specialitatea, QStringLiteral("Fizica"), QStringLiteral("ID_ELEVI"), QStringLiteral("2")),
          Rand(specialitatea, QStringLiteral("Chimie"), QStringLiteral("ID_INSTITUTIA"), QStringLiteral("10")),
-         Rand(specialitatea, QString(), QStringLiteral("ID_CANDIDAT"), QStringLiteral("5")),
          Rand(specialitatea, QStringLiteral(""), QStringLiteral("ID_ELEVI"), QStringLiteral("1")),
          Rand(kNume, QStringLiteral("Alt camp"), QStringLiteral("ID_ELEVI"), QStringLiteral("1"))});
     QStringList sugestii = StocareValori::Sugestii(*m_dm, specialitatea);
