@@ -23,6 +23,7 @@ const QString kSelectatiUnElev = QStringLiteral("Va rog selectati un elev!");
 namespace {
 
 constexpr int kRolId = Qt::UserRole;
+const QString kElevi = QStringLiteral("ELEVI");
 
 // The picture of the document buttons: a small certificate.
 QPixmap ImagineCertificat()
@@ -163,7 +164,7 @@ int TListaElevi::IdSelectat() const
 
 void TListaElevi::Reload()
 {
-    m_linii.clear();
+    m_lista.Goleste();
     if (!DM || !DM->Conectat()) {
         Refilter();
         return;
@@ -171,27 +172,12 @@ void TListaElevi::Reload()
     const TClasaListaProfilDiploma *profil = Inregistrari().Profil();
     if (!profil)
         throw Exceptie(QStringLiteral("NU ai definit profilul diplomei"));
-    const QString expresie = profil->ListaCampuriElev();
-
-    TListaLiniiElevi linii;
-    DM->Tr.StartTransaction();
     try {
-        // Q5 walks the candidates while the lookup uses Q1 to Q3.
-        DM->Q5.SetSQL(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
-        for (DM->Q5.Open(); !DM->Q5.Eof(); DM->Q5.Next()) {
-            const int id = DM->Q5.AsInteger(QStringLiteral("ID_ELEVI"));
-            linii.push_back({id, DM->ParseExp(expresie, id)});
-        }
-        DM->Q5.Close();
-        DM->Tr.Rollback();
+        m_lista.Incarca(*DM, kElevi, profil->ListaCampuriElev());
     } catch (...) {
-        DM->Q5.Close();
-        if (DM->Tr.InTransaction())
-            DM->Tr.Rollback();
         Refilter();
         throw;
     }
-    m_linii = std::move(linii);
     Refilter();
 }
 
@@ -201,10 +187,10 @@ void TListaElevi::Refilter()
     VT->clear();
     const QString filtru = RzEdit1->text();
     const bool filtreaza = !filtru.trimmed().isEmpty();
-    for (const TLinieElev &linie : m_linii) {
-        if (filtreaza && !linie.Text.contains(filtru, Qt::CaseSensitive))
+    for (const TLinieElev &linie : m_lista.Linii()) {
+        if (filtreaza && !linie.Denumire.contains(filtru, Qt::CaseSensitive))
             continue;
-        auto *nod = new QTreeWidgetItem(VT, {linie.Text});
+        auto *nod = new QTreeWidgetItem(VT, {linie.Denumire});
         nod->setData(0, kRolId, linie.Id);
         if (linie.Id == selectat)
             nod->setSelected(true);
@@ -237,17 +223,7 @@ void TListaElevi::RzBitBtn3Click()
     }
     if (!Mesaje().Intrebare(QStringLiteral("Doriti sa stergeti elevul: ")))
         return;
-    DM->Tr.StartTransaction();
-    try {
-        DM->Q1.SetSQL(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"));
-        DM->Q1.ParamByName(QStringLiteral("ID_ELEVI"), id);
-        DM->Q1.ExecSQL();
-        DM->Tr.Commit();
-    } catch (...) {
-        if (DM->Tr.InTransaction())
-            DM->Tr.Rollback();
-        throw;
-    }
+    m_lista.Sterge(*DM, kElevi, id);
     Reload();
 }
 

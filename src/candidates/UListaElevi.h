@@ -1,11 +1,10 @@
 #pragma once
 
-#include <memory>
-#include <vector>
-
 #include <QFrame>
 #include <QPushButton>
 #include <QString>
+
+#include "data/UListaInregistrari.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,14 +12,9 @@ class QTreeWidget;
 class THandlerFormularDePrintat;
 class TTemplate;
 
-// One listed candidate: its identifier and its display text.
-struct TLinieElev
-{
-    int Id = 0;
-    QString Text;
-};
-
-using TListaLiniiElevi = std::vector<TLinieElev>;
+// The listed candidates: the lines every record list shows.
+using TLinieElev = TLinieInregistrare;
+using TListaLiniiElevi = TListaLiniiInregistrari;
 
 // A document button of the candidate list: fills its document for the
 // selected candidate and shows the preview, which it keeps for later presses.
@@ -55,7 +49,7 @@ public:
     void Reload();
     void Refilter();
 
-    const TListaLiniiElevi &Linii() const { return m_linii; }
+    const TListaLiniiElevi &Linii() const { return m_lista.Linii(); }
     // The identifier of the selected candidate, or -1.
     int IdSelectat() const;
 
@@ -77,7 +71,7 @@ public slots:
     void RzEdit1Change();
 
 private:
-    TListaLiniiElevi m_linii;
+    TListaInregistrari m_lista;
 };
 
 // The message for an action that needs a selected candidate.

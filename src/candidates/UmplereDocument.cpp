@@ -5,6 +5,8 @@
 #include "candidates/FormatareNota.h"
 #include "comun/Exceptie.h"
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
+#include "data/UProfilStocat.h"
 #include "editors/NotaText.h"
 #include "forms/DocumentFormular.h"
 
@@ -26,35 +28,11 @@ QString TipDeDate(TDM &dm, const TReferintaCamp &r, const TZonaText &arie)
 {
     if (r.CodFormular.isEmpty() && r.CodPagina.isEmpty() && r.CodCamp.isEmpty())
         return QStringLiteral("X");
-    const bool porneste = !dm.Tr.InTransaction();
-    if (porneste)
-        dm.Tr.StartTransaction();
-    QString tip;
-    bool gasit = false;
-    try {
-        dm.Q1.SetSQL(
-            QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                           "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), r.CodFormular);
-        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), r.CodPagina);
-        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), r.CodCamp);
-        dm.Q1.Open();
-        gasit = !dm.Q1.Eof();
-        if (gasit)
-            tip = dm.Q1.AsString(QStringLiteral("TIP_DE_DATE"));
-        dm.Q1.Close();
-    } catch (...) {
-        dm.Q1.Close();
-        if (porneste && dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
-    }
-    if (porneste)
-        dm.Tr.Rollback();
-    if (!gasit)
+    const std::optional<QString> tip = ProfilStocat::TipDeDate(dm, r);
+    if (!tip)
         throw Exceptie(QStringLiteral("%1.%2 face referire la campul inexistent %3.%4.%5")
                            .arg(arie.objectName(), kClasa, r.CodFormular, r.CodPagina, r.CodCamp));
-    return tip;
+    return *tip;
 }
 
 TTipNota TipNota(const TZonaText &arie)
@@ -151,24 +129,17 @@ void UmplePagini(TDM &dm, const QList<TPaginaFormular *> &pagini, int idElev)
     if (!dm.Conectat())
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     // Filling only reads: whatever happens, nothing is kept.
-    dm.Tr.StartTransaction();
-    try {
-        for (TPaginaFormular *pagina : pagini) {
-            bool primaZona = true;
-            for (TZonaText *zona : pagina->TextAreas()) {
-                if (primaZona) {
-                    PregatesteUmplerea(*pagina);
-                    primaZona = false;
-                }
-                UmpleArie(dm, *pagina, *zona, idElev);
+    TGardaTranzactie tranzactie(dm);
+    for (TPaginaFormular *pagina : pagini) {
+        bool primaZona = true;
+        for (TZonaText *zona : pagina->TextAreas()) {
+            if (primaZona) {
+                PregatesteUmplerea(*pagina);
+                primaZona = false;
             }
+            UmpleArie(dm, *pagina, *zona, idElev);
         }
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
     }
-    dm.Tr.Rollback();
 }
 
 void UmpleDocument(TDM &dm, TDocumentFormular &document, int idElev)

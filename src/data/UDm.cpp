@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 
 #include "data/Cp1250.h"
+#include "data/UGardaTranzactie.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "comun/Exceptie.h"
@@ -367,33 +368,27 @@ void TDM::DataModuleCreate()
 
 int TDM::CitesteVersiune()
 {
-    Tr.StartTransaction();
-    try {
-        Q1.SetSQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
-        Q1.Open();
-        if (Q1.Eof())
-            throw Exceptie(QStringLiteral("Tabela CONFID_DB nu contine versiunea bazei de date."));
-        const int versiune = Q1.AsInteger(QStringLiteral("VERSIUNE"));
-        Q1.Close();
-        Tr.Rollback();
-        return versiune;
-    } catch (...) {
-        if (Tr.InTransaction())
-            Tr.Rollback();
-        throw;
-    }
+    const TGardaTranzactie garda(*this);
+    Q1.SetSQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+    Q1.Open();
+    if (Q1.Eof())
+        throw Exceptie(QStringLiteral("Tabela CONFID_DB nu contine versiunea bazei de date."));
+    const int versiune = Q1.AsInteger(QStringLiteral("VERSIUNE"));
+    Q1.Close();
+    return versiune;
 }
 
 void TDM::ActualizeazaSchema()
 {
     const int versiune = CitesteVersiune();
     const auto pas = [this](const QString &ddl, const QString &actualizare) {
-        InTranzactie([&] {
-            Q1.SetSQL(ddl);
-            Q1.ExecSQL();
-            Q1.SetSQL(actualizare);
-            Q1.ExecSQL();
-        });
+        // The step and its version commit together.
+        TGardaTranzactie garda(*this);
+        Q1.SetSQL(ddl);
+        Q1.ExecSQL();
+        Q1.SetSQL(actualizare);
+        Q1.ExecSQL();
+        garda.Commit();
     };
     if (versiune < 2)
         pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
@@ -414,21 +409,4 @@ void TDM::NumaraComanda(const QString &sql)
         ++m_contor.stergeri;
     else if (EsteDDL(sql))
         ++m_contor.ddl;
-}
-
-void TDM::InTranzactie(const std::function<void()> &fn)
-{
-    Tr.StartTransaction();
-    try {
-        fn();
-        Tr.Commit();
-    } catch (...) {
-        if (Tr.InTransaction()) {
-            try {
-                Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
-        throw;
-    }
 }

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include "data/UCai.h"
+#include "data/UReferintaCamp.h"
 
 class TDM;
 class TInregistrari;
@@ -96,14 +97,6 @@ struct TOptiuniDm
     std::function<void()> pornire;
 };
 
-// A field reference "FORMULAR.PAGINA.CAMP" split into its three codes.
-struct TReferintaCamp
-{
-    QString CodFormular;
-    QString CodPagina;
-    QString CodCamp;
-};
-
 // How many statements of each kind the data module has executed.
 struct TContorComenzi
 {
@@ -144,6 +137,7 @@ public:
     // active; uses Q1, Q2 and Q3.
     QString ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp,
                         int idElev);
+    QString ValoareCamp(const TReferintaCamp &camp, int idElev);
     static QString FormateazaValoare(const QString &tipDeDate, const QString &text, qint64 numar);
     // The expression with every "{FORMULAR.PAGINA.CAMP}" replaced by its
     // value for the record; Tr must be active.
@@ -169,10 +163,7 @@ private:
     void InchideInterogarile();
     void UitaPregatirile();
     void NumaraComanda(const QString &sql);
-    QString ValoareProprie(const QString &codFormular, const QString &codPagina, const QString &codCamp,
-                           int idElev);
-    // Runs fn in a transaction of its own: commit on success, roll back on failure.
-    void InTranzactie(const std::function<void()> &fn);
+    QString ValoareProprie(const TReferintaCamp &camp, int idElev);
 
     TOptiuniDm m_optiuni;
     QString m_numeConexiune;

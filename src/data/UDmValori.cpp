@@ -4,14 +4,15 @@
 #include <cmath>
 #include <limits>
 
+#include "data/UGardaTranzactie.h"
+#include "data/UStocareValori.h"
 #include "comun/Exceptie.h"
 
 namespace {
 
-const QString kSqlProfil = QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                          "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)");
-const QString kSqlValoareElev = QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                               "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID)");
+const QString kSqlProfil =
+    QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                   "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)");
 
 void LegaCoduri(TQuery &q, const QString &formular, const QString &pagina, const QString &camp)
 {
@@ -86,13 +87,16 @@ QString TDM::FormateazaValoare(const QString &tipDeDate, const QString &text, qi
 
 QString TDM::ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp, int idElev)
 {
-    const bool porneste = !Tr.InTransaction();
-    if (porneste)
-        Tr.StartTransaction();
+    return ValoareCamp(TReferintaCamp{codFormular, codPagina, codCamp}, idElev);
+}
+
+QString TDM::ValoareCamp(const TReferintaCamp &camp, int idElev)
+{
+    const TGardaTranzactie garda(*this, TGardaTranzactie::Adopta);
     QString rezultat;
     try {
         Q1.SetSQL(kSqlProfil);
-        LegaCoduri(Q1, codFormular, codPagina, codCamp);
+        LegaCoduri(Q1, camp.CodFormular, camp.CodPagina, camp.CodCamp);
         Q1.Open();
         if (!Q1.Eof()) {
             const QString mod = Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
@@ -102,44 +106,33 @@ QString TDM::ValoareCamp(const QString &codFormular, const QString &codPagina, c
                 modMare += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - 32) : c;
             const bool partajat = modMare != QLatin1String("NU") && !modMare.isEmpty() && !FaraSpatii(similar).isEmpty();
             if (!partajat) {
-                rezultat = ValoareProprie(codFormular, codPagina, codCamp, idElev);
+                rezultat = ValoareProprie(camp, idElev);
             } else {
                 if (mod == QLatin1String("OPTIONAL"))
-                    rezultat = ValoareProprie(codFormular, codPagina, codCamp, idElev);
+                    rezultat = ValoareProprie(camp, idElev);
                 if (rezultat.isEmpty() || mod == QLatin1String("DA")) {
                     const TReferintaCamp r = ParseCamp(similar);
                     Q1.Close();
-                    rezultat = ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, idElev);
+                    rezultat = ValoareCamp(r, idElev);
                 }
             }
         }
         Q1.Close();
     } catch (...) {
+        // Inside the caller's transaction the statements must not stay open either.
         Q1.Close();
         Q2.Close();
         Q3.Close();
-        if (porneste && Tr.InTransaction()) {
-            try {
-                Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
         throw;
     }
-    if (porneste)
-        Tr.Rollback();
     return rezultat;
 }
 
 // The field's own value; the profile row is open on Q1.
-QString TDM::ValoareProprie(const QString &codFormular, const QString &codPagina, const QString &codCamp,
-                            int idElev)
+QString TDM::ValoareProprie(const TReferintaCamp &camp, int idElev)
 {
     const QString tabel = Q1.AsString(QStringLiteral("ASOCIAT_CU"));
-    Q2.SetSQL(kSqlValoareElev);
-    LegaCoduri(Q2, codFormular, codPagina, codCamp);
-    Q2.ParamByName(QStringLiteral("ID"), idElev);
-    Q2.Open();
+    StocareValori::DeschideRandurile(Q2, camp, QStringLiteral("ELEVI"), idElev);
     TQuery *rand = &Q2;
     if (tabel != QLatin1String("ELEVI")) {
         // A field of another entity table: the candidate's row links to the record.
@@ -148,12 +141,7 @@ QString TDM::ValoareProprie(const QString &codFormular, const QString &codPagina
         Q2.Close();
         if (legatura.isNull())
             return QString();
-        Q3.SetSQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                 "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_")
-                  + tabel + QStringLiteral("=:ID)"));
-        LegaCoduri(Q3, codFormular, codPagina, codCamp);
-        Q3.ParamByName(QStringLiteral("ID"), legatura);
-        Q3.Open();
+        StocareValori::DeschideRandurile(Q3, camp, tabel, legatura);
         rand = &Q3;
     }
     QString valoare;
@@ -195,7 +183,5 @@ QString TDM::ParseExp(const QString &expresie, int id)
 {
     if (!Tr.InTransaction())
         throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
-    return ExpandeazaReferinte(expresie, [this, id](const TReferintaCamp &r) {
-        return ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, id);
-    });
+    return ExpandeazaReferinte(expresie, [this, id](const TReferintaCamp &r) { return ValoareCamp(r, id); });
 }

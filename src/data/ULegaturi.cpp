@@ -3,6 +3,8 @@
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
+#include "data/UProfilStocat.h"
+#include "data/UTabelEntitate.h"
 #include "comun/Exceptie.h"
 
 namespace Legaturi {
@@ -25,24 +27,6 @@ void VerificaNume(const QString &tabel)
         throw Exceptie(QStringLiteral("Lipseste numele tabelului."));
 }
 
-struct TCod
-{
-    QString formular, pagina, camp;
-};
-
-QList<TCod> LiniiTabel(TDM &dm, const QString &tabel)
-{
-    QList<TCod> linii;
-    dm.Q4.SetSQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA where ASOCIAT_CU = "
-                                ":TABEL order by ORDINE"));
-    dm.Q4.ParamByName(QStringLiteral("TABEL"), tabel);
-    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
-        linii.append({dm.Q4.AsString(QStringLiteral("COD_FORMULAR")), dm.Q4.AsString(QStringLiteral("COD_PAGINA")),
-                      dm.Q4.AsString(QStringLiteral("COD_CAMP"))});
-    dm.Q4.Close();
-    return linii;
-}
-
 } // namespace
 
 QStringList TabeleLegate(TDM &dm)
@@ -60,39 +44,16 @@ QStringList TabeleLegate(TDM &dm)
     return tabele;
 }
 
-QString DenumireInregistrare(TDM &dm, const QString &expresie, const QString &tabel, int id)
-{
-    CereTranzactie(dm);
-    VerificaNume(tabel);
-    return TDM::ExpandeazaReferinte(expresie, [&](const TReferintaCamp &r) {
-        dm.Q6.SetSQL(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "
-                                    "COD_PAGINA = :COD_PAGINA and COD_CAMP = :COD_CAMP and ID_%1 = :ID")
-                         .arg(tabel));
-        dm.Q6.ParamByName(QStringLiteral("COD_FORMULAR"), r.CodFormular);
-        dm.Q6.ParamByName(QStringLiteral("COD_PAGINA"), r.CodPagina);
-        dm.Q6.ParamByName(QStringLiteral("COD_CAMP"), r.CodCamp);
-        dm.Q6.ParamByName(QStringLiteral("ID"), id);
-        dm.Q6.Open();
-        const QString valoare = dm.Q6.Eof() ? QString() : dm.Q6.AsString(QStringLiteral("VALOARE_TEXT"));
-        dm.Q6.Close();
-        return valoare;
-    });
-}
-
-QList<TInregistrare> Inregistrari(TDM &dm, const QString &tabel)
+TListaLiniiInregistrari Inregistrari(TDM &dm, const QString &tabel)
 {
     CereTranzactie(dm);
     VerificaNume(tabel);
     const TClasaListaProfilDiploma *profil = ::Inregistrari().Profil();
     const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
-    QList<int> iduri;
-    dm.Q4.SetSQL(QStringLiteral("select ID_%1 as ID from %1 order by ID_%1").arg(tabel));
-    for (dm.Q4.Open(); !dm.Q4.Eof(); dm.Q4.Next())
-        iduri.append(dm.Q4.AsInteger(QStringLiteral("ID")));
-    dm.Q4.Close();
-    QList<TInregistrare> inregistrari;
-    for (const int id : iduri)
-        inregistrari.append({id, DenumireInregistrare(dm, expresie, tabel, id)});
+    TTabelEntitate entitate(dm, tabel);
+    TListaLiniiInregistrari inregistrari;
+    for (const int id : entitate.IduriInOrdine())
+        inregistrari.push_back({id, entitate.Denumire(expresie, id)});
     return inregistrari;
 }
 
@@ -120,11 +81,11 @@ void ScrieLegatura(TDM &dm, int idElev, const QString &tabel, std::optional<int>
     CereTranzactie(dm);
     VerificaNume(tabel);
     const QVariant valoare = idInregistrare ? QVariant(*idInregistrare) : QVariant(QMetaType::fromType<int>());
-    for (const TCod &c : LiniiTabel(dm, tabel)) {
+    for (const TReferintaCamp &c : ProfilStocat::CampuriTabel(dm, tabel)) {
         const auto coduri = [&](TQuery &q) {
-            q.ParamByName(QStringLiteral("COD_FORMULAR"), c.formular);
-            q.ParamByName(QStringLiteral("COD_PAGINA"), c.pagina);
-            q.ParamByName(QStringLiteral("COD_CAMP"), c.camp);
+            q.ParamByName(QStringLiteral("COD_FORMULAR"), c.CodFormular);
+            q.ParamByName(QStringLiteral("COD_PAGINA"), c.CodPagina);
+            q.ParamByName(QStringLiteral("COD_CAMP"), c.CodCamp);
             q.ParamByName(QStringLiteral("ID"), idElev);
         };
         dm.Q4.SetSQL(QStringLiteral("select count(*) as N from \"DATE\" where COD_FORMULAR = :COD_FORMULAR and "

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/UListaInregistrari.h"
+
 class TDM;
 
 // A candidate's link to a record of another entity table (the institution
@@ -14,19 +16,13 @@ class TDM;
 // lookup reaches every field of the record through these rows.
 namespace Legaturi {
 
-struct TInregistrare
-{
-    int Id = 0;
-    QString Denumire;
-};
-
 // The entity tables other than ELEVI that the profile's lines use, in
 // profile order. Tr must be active.
 QStringList TabeleLegate(TDM &dm);
 
 // The records of a table with their display text (the profile's record
 // expression read from each record's own values), by identifier. Tr must be active.
-QList<TInregistrare> Inregistrari(TDM &dm, const QString &tabel);
+TListaLiniiInregistrari Inregistrari(TDM &dm, const QString &tabel);
 
 // The record the candidate is linked to in the table, if any. Tr must be active.
 std::optional<int> Legatura(TDM &dm, int idElev, const QString &tabel);
@@ -34,9 +30,5 @@ std::optional<int> Legatura(TDM &dm, int idElev, const QString &tabel);
 // Links the candidate to the record (none: unlinks), writing or updating one
 // row per profile line of the table. Tr must be active; the caller commits.
 void ScrieLegatura(TDM &dm, int idElev, const QString &tabel, std::optional<int> idInregistrare);
-
-// The display text of a record: every "{FORMULAR.PAGINA.CAMP}" of the
-// expression replaced by the record's own value of that field. Tr must be active.
-QString DenumireInregistrare(TDM &dm, const QString &expresie, const QString &tabel, int id);
 
 } // namespace Legaturi

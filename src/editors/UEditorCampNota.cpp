@@ -55,5 +55,5 @@ bool TEditorCampNota::PotSalva()
 
 void TEditorCampNota::Salveaza(int idElev, int idEntitate, const QString &tabel)
 {
-    ScrieValoare(QenNumEdit1->Text(), StocareCamp::kLungimeAlta, idElev, idEntitate, tabel);
+    ScrieValoare(QenNumEdit1->Text(), StocareValori::kLungimeAlta, idElev, idEntitate, tabel);
 }

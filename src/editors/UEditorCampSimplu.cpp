@@ -25,5 +25,5 @@ bool TEditorCampSimplu::PotSalva()
 
 void TEditorCampSimplu::Salveaza(int idElev, int idEntitate, const QString &tabel)
 {
-    ScrieValoare(RzEdit1->text(), StocareCamp::kLungimeAlta, idElev, idEntitate, tabel);
+    ScrieValoare(RzEdit1->text(), StocareValori::kLungimeAlta, idElev, idEntitate, tabel);
 }

@@ -23,7 +23,7 @@ void TEditorCampText::Incarca(const QString &codFormular, const QString &codPagi
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idEntitate);
     if (!DM)
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
-    RzComboBox1->addItems(StocareCamp::Sugestii(*DM, Coduri()));
+    RzComboBox1->addItems(StocareValori::Sugestii(*DM, Coduri()));
     // Adding items picks the first one; the combo shows only the stored value.
     RzComboBox1->setCurrentIndex(-1);
     RzComboBox1->setEditText(QString());
@@ -40,7 +40,7 @@ bool TEditorCampText::PotSalva()
 
 void TEditorCampText::Salveaza(int idElev, int idEntitate, const QString &tabel)
 {
-    ScrieValoare(RzComboBox1->currentText(), StocareCamp::kLungimeText, idElev, idEntitate, tabel);
+    ScrieValoare(RzComboBox1->currentText(), StocareValori::kLungimeText, idElev, idEntitate, tabel);
 }
 
 void TEditorCampText::DupaAfisare()

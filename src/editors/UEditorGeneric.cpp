@@ -67,22 +67,23 @@ void TEditorGeneric::Salveaza(int, int, const QString &)
 void TEditorGeneric::DupaAfisare()
 {}
 
-StocareCamp::TCoduri TEditorGeneric::Coduri() const
+TReferintaCamp TEditorGeneric::Coduri() const
 {
     return {CodFormular, CodPagina, CodCamp};
 }
 
 std::optional<QString> TEditorGeneric::CitesteValoare() const
 {
-    return StocareCamp::Citeste(ModululDeDate(), Coduri(), Tabel,
-                                StocareCamp::IdSelectat(Tabel, IdElev, IdEntitate));
+    return StocareValori::Citeste(ModululDeDate(), Coduri(), Tabel,
+                                  StocareValori::IdSelectat(Tabel, IdElev, IdEntitate));
 }
 
 void TEditorGeneric::ScrieValoare(const QString &text, int lungime, int idElev, int idEntitate,
                                   const QString &tabel) const
 {
-    StocareCamp::Scrie(ModululDeDate(), Coduri(), tabel, StocareCamp::IdSelectat(tabel, idElev, idEntitate),
-                       StocareCamp::TextDeSalvat(text, lungime));
+    StocareValori::Scrie(ModululDeDate(), Coduri(), tabel,
+                         StocareValori::IdSelectat(tabel, idElev, idEntitate),
+                         StocareValori::TextDeSalvat(text, lungime));
 }
 
 void TEditorGeneric::AsazaControlul(QWidget *control)

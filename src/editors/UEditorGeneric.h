@@ -7,7 +7,8 @@
 #include <QPointer>
 #include <QString>
 
-#include "editors/UStocareCamp.h"
+#include "data/UReferintaCamp.h"
+#include "data/UStocareValori.h"
 
 class QLabel;
 
@@ -43,7 +44,8 @@ public:
     virtual void DupaAfisare();
 
 protected:
-    StocareCamp::TCoduri Coduri() const;
+    // The edited field.
+    TReferintaCamp Coduri() const;
     // The stored text of the bound record; nothing when none is stored.
     std::optional<QString> CitesteValoare() const;
     // Writes the text, trimmed and cut to `lungime` characters.

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
+#include "data/UProfilStocat.h"
 #include "data/UProfilDiploma.h"
 #include "editors/UEditorCampCF.h"
 #include "editors/UEditorCampCNP.h"
@@ -234,55 +236,31 @@ void TEditorGenericComplex::Construieste(int idElev, int idEntitate, const QStri
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     TDM &dm = *DM;
     TConstructie constructie(*this);
-    dm.Tr.StartTransaction();
-    try {
-        // Ordered by the profile's own order, so that the layout does not
-        // depend on how the database happens to return the rows.
-        dm.Q6.SetSQL(QStringLiteral(
-            "select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    "
-            "ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, "
-            "COD_LINIE from    PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
-        dm.Q6.ParamByName(QStringLiteral("ASOCIAT_CU"), tabel);
-        for (dm.Q6.Open(); !dm.Q6.Eof(); dm.Q6.Next()) {
-            const TEtichetaEditor eticheta =
-                ParseazaEticheta(dm.Q6.AsString(QStringLiteral("ETICHETA_EDITOR")));
-            const int latime = dm.Q6.AsInteger(QStringLiteral("LATIME_SUGERATA"));
-            const QString rand = dm.Q6.AsString(QStringLiteral("COD_LINIE"));
-            const QVariant similar = dm.Q6.FieldByName(QStringLiteral("SIMILAR_CU"));
-            const QVariant onorez = dm.Q6.FieldByName(QStringLiteral("ONOREZ_SIMILAR"));
-            const bool areEditor = (!similar.isNull() && EsteGol(similar.toString())) || onorez.isNull() ||
-                                   onorez.toString() != QLatin1String("DA");
+    {
+        // The build only reads: the guard rolls the transaction back.
+        const TGardaTranzactie garda(dm);
+        for (const TLinieProfilEditor &l : ProfilStocat::LiniiTabel(dm, tabel)) {
+            const TEtichetaEditor eticheta = ParseazaEticheta(l.EtichetaEditor);
+            const bool areEditor = (l.SimilarCu && EsteGol(*l.SimilarCu)) || !l.OnorezSimilar ||
+                                   *l.OnorezSimilar != QLatin1String("DA");
             if (!areEditor)
                 continue;
 
-            const QString formular = dm.Q6.AsString(QStringLiteral("COD_FORMULAR"));
-            QWidget *container = constructie.Container(formular, eticheta.Grup, rand);
-            TEditorGeneric *editor = CreeazaEditor(dm.Q6.AsString(QStringLiteral("TIP_DE_DATE")), this);
+            QWidget *container = constructie.Container(l.Camp.CodFormular, eticheta.Grup, l.CodLinie);
+            TEditorGeneric *editor = CreeazaEditor(l.TipDeDate, this);
             editor->setObjectName(QString());
             if (editor->RzLabel1)
                 editor->RzLabel1->setText(eticheta.Eticheta);
             if (auto *linie = qobject_cast<TLinieGrupare *>(container)) {
-                editor->LatimeSugerata = latime;
-                editor->resize(latime, editor->height());
+                editor->LatimeSugerata = l.LatimeSugerata;
+                editor->resize(l.LatimeSugerata, editor->height());
                 linie->Adauga(editor);
             } else {
                 Stivuieste(container, editor);
             }
-            editor->Incarca(formular, dm.Q6.AsString(QStringLiteral("COD_PAGINA")),
-                            dm.Q6.AsString(QStringLiteral("COD_CAMP")), tabel, idElev, idEntitate);
+            editor->Incarca(l.Camp.CodFormular, l.Camp.CodPagina, l.Camp.CodCamp, tabel, idElev, idEntitate);
             Editori.Add(editor);
         }
-        dm.Q6.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q6.Close();
-        if (dm.Tr.InTransaction()) {
-            try {
-                dm.Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
-        throw;
     }
     constructie.PotrivesteGrupurile();
     PC->setTabBarAutoHide(true);

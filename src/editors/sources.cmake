@@ -1,6 +1,5 @@
 list(APPEND CERT_CORE_SOURCES
     editors/NotaText.cpp
-    editors/UStocareCamp.cpp
     editors/UTextNumeric.cpp
     editors/UUtilitare.cpp
 )

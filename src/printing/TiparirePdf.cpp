@@ -6,28 +6,14 @@
 #include "comun/Exceptie.h"
 #include "comun/OprireLaSemnal.h"
 #include "data/UDm.h"
+#include "data/UTabelEntitate.h"
 #include "forms/DocumentCertificatAcordare.h"
 #include "printing/DispozitivPdf.h"
 #include "printing/LucrareTiparire.h"
 
-namespace {
-
-QList<int> TotiElevii(TDM &dm)
-{
-    QList<int> iduri;
-    dm.Tr.StartTransaction();
-    dm.Q5.SetSQL(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
-    for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next())
-        iduri.append(dm.Q5.AsInteger(QStringLiteral("ID_ELEVI")));
-    dm.Tr.Rollback();
-    return iduri;
-}
-
-} // namespace
-
 int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
 {
-    const QList<int> existenti = TotiElevii(dm);
+    const QList<int> existenti = IduriElevi(dm);
     const QList<int> elevi = cerere.Elevi.isEmpty() ? existenti : cerere.Elevi;
     for (const int id : elevi) {
         if (!existenti.contains(id))

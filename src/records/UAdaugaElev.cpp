@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "data/ULegaturi.h"
 #include "editors/UEditorGenericComplex.h"
 
@@ -44,31 +45,25 @@ void TAdaugaElev::ConstruiesteLegaturile()
     auto *forma = new QFormLayout(m_legaturi);
     forma->setContentsMargins(0, 0, 0, 0);
     TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
-        for (const QString &tabel : Legaturi::TabeleLegate(dm)) {
-            auto *alegere = new QComboBox(m_legaturi);
-            alegere->setObjectName(QStringLiteral("Legatura_") + tabel);
-            alegere->addItem(QStringLiteral("(niciuna)"), QVariant());
-            const QList<Legaturi::TInregistrare> inregistrari = Legaturi::Inregistrari(dm, tabel);
-            for (const Legaturi::TInregistrare &r : inregistrari)
-                alegere->addItem(r.Denumire.isEmpty() ? QStringLiteral("(fara denumire, nr. %1)").arg(r.Id) : r.Denumire,
-                                 r.Id);
-            const std::optional<int> actuala = IdElev >= 0 ? Legaturi::Legatura(dm, IdElev, tabel) : std::nullopt;
-            if (actuala)
-                alegere->setCurrentIndex(std::max(0, alegere->findData(*actuala)));
-            else if (inregistrari.size() == 1)
-                alegere->setCurrentIndex(1);
-            const QString eticheta = tabel == QLatin1String("INSTITUTIA") ? QStringLiteral("Institutia:")
-                                                                          : tabel.toLower() + QLatin1Char(':');
-            forma->addRow(eticheta, alegere);
-            m_alegeri.append(alegere);
-        }
-        dm.Tr.Rollback();
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
+    const TGardaTranzactie garda(dm);
+    for (const QString &tabel : Legaturi::TabeleLegate(dm)) {
+        auto *alegere = new QComboBox(m_legaturi);
+        alegere->setObjectName(QStringLiteral("Legatura_") + tabel);
+        alegere->addItem(QStringLiteral("(niciuna)"), QVariant());
+        const TListaLiniiInregistrari inregistrari = Legaturi::Inregistrari(dm, tabel);
+        for (const TLinieInregistrare &r : inregistrari)
+            alegere->addItem(r.Denumire.isEmpty() ? QStringLiteral("(fara denumire, nr. %1)").arg(r.Id)
+                                                  : r.Denumire,
+                             r.Id);
+        const std::optional<int> actuala = IdElev >= 0 ? Legaturi::Legatura(dm, IdElev, tabel) : std::nullopt;
+        if (actuala)
+            alegere->setCurrentIndex(std::max(0, alegere->findData(*actuala)));
+        else if (inregistrari.size() == 1)
+            alegere->setCurrentIndex(1);
+        const QString eticheta = tabel == QLatin1String("INSTITUTIA") ? QStringLiteral("Institutia:")
+                                                                      : tabel.toLower() + QLatin1Char(':');
+        forma->addRow(eticheta, alegere);
+        m_alegeri.append(alegere);
     }
 }
 
@@ -85,16 +80,14 @@ void TAdaugaElev::RzBitBtn1Click()
 {
     if (!Editor->PotSalva())
         return;
-    IdElev = SalveazaInregistrarea(kElevi, IdElev, QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"),
-                                   [this](int id) {
-                                       Editor->Salveaza(id, -1, kElevi);
-                                       for (QComboBox *alegere : std::as_const(m_alegeri)) {
-                                           const QString tabel = alegere->objectName().mid(QStringLiteral("Legatura_").size());
-                                           const QVariant ales = alegere->currentData();
-                                           Legaturi::ScrieLegatura(*DM, id, tabel,
-                                                                   ales.isValid() ? std::optional<int>(ales.toInt())
-                                                                                  : std::nullopt);
-                                       }
-                                   });
+    IdElev = SalveazaInregistrarea(kElevi, IdElev, [this](int id) {
+        Editor->Salveaza(id, -1, kElevi);
+        for (QComboBox *alegere : std::as_const(m_alegeri)) {
+            const QString tabel = alegere->objectName().mid(QStringLiteral("Legatura_").size());
+            const QVariant ales = alegere->currentData();
+            Legaturi::ScrieLegatura(*DM, id, tabel,
+                                    ales.isValid() ? std::optional<int>(ales.toInt()) : std::nullopt);
+        }
+    });
     accept();
 }

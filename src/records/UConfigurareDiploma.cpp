@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
 #include "records/UModificaLinieProfil.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
@@ -88,32 +89,9 @@ void TConfigurareDiploma::IncarcaLinii()
 
     // Read whole before the list changes: a failed read leaves the list as it was.
     TListaLiniiTProfil linii;
-    dm.Tr.StartTransaction();
-    try {
-        dm.Q1.SetSQL(
-            QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, "
-                           "ETICHETA_EDITOR from    PROFIL_DIPLOMA "));
-        for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
-            TLinieProfil l;
-            l.CodFormular = dm.Q1.AsString(QStringLiteral("COD_FORMULAR"));
-            l.CodPagina = dm.Q1.AsString(QStringLiteral("COD_PAGINA"));
-            l.CodCamp = dm.Q1.AsString(QStringLiteral("COD_CAMP"));
-            l.EtichetaEditor = dm.Q1.AsString(QStringLiteral("ETICHETA_EDITOR"));
-            l.OnorezSimilar = dm.Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
-            l.AsociatCu = dm.Q1.AsString(QStringLiteral("ASOCIAT_CU"));
-            linii.push_back(std::move(l));
-        }
-        dm.Q1.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q1.Close();
-        if (dm.Tr.InTransaction()) {
-            try {
-                dm.Tr.Rollback();
-            } catch (const Exceptie &) {
-            }
-        }
-        throw;
+    {
+        const TGardaTranzactie garda(dm);
+        linii = ProfilStocat::Linii(dm);
     }
 
     VT->clear();

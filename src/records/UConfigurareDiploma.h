@@ -5,20 +5,11 @@
 #include <QDialog>
 #include <QString>
 
+#include "data/UProfilStocat.h"
+
 class QFrame;
 class QPushButton;
 class QTreeWidget;
-
-// One listed line of the form profile, as the database holds it.
-struct TLinieProfil
-{
-    QString CodFormular;
-    QString CodPagina;
-    QString CodCamp;
-    QString EtichetaEditor;
-    QString OnorezSimilar;
-    QString AsociatCu;
-};
 
 // The listed lines; each node of the list shows the line at its index.
 using TListaLiniiTProfil = std::vector<TLinieProfil>;

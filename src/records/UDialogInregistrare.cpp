@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
+#include "data/UTabelEntitate.h"
 #include "editors/UEditorGenericComplex.h"
 #include "comun/Actiune.h"
 #include "comun/CentrareFereastra.h"
@@ -36,27 +38,17 @@ TDialogInregistrare::TDialogInregistrare(QWidget *parent, const QString &nume, c
     CentreazaFereastra(this);
 }
 
-int TDialogInregistrare::SalveazaInregistrarea(const QString &tabel, int id, const QString &insereaza,
+int TDialogInregistrare::SalveazaInregistrarea(const QString &tabel, int id,
                                                const std::function<void(int id)> &salveaza)
 {
     TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
-        if (id == -1) {
-            dm.Q1.SetSQL(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(tabel));
-            dm.Q1.Open();
-            id = dm.Q1.AsInteger(QStringLiteral("ID"));
-            dm.Q1.Close();
-            dm.Q1.SetSQL(insereaza);
-            dm.Q1.ParamByName(QStringLiteral("id"), id);
-            dm.Q1.ExecSQL();
-        }
-        salveaza(id);
-        dm.Tr.Commit();
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
+    TGardaTranzactie garda(dm);
+    if (id == -1) {
+        TTabelEntitate entitate(dm, tabel);
+        id = entitate.IdNou();
+        entitate.Insereaza(id);
     }
+    salveaza(id);
+    garda.Commit();
     return id;
 }

@@ -31,8 +31,7 @@ protected:
     QVBoxLayout *ColoanaStanga;
 
     // Saves the record in one transaction: a record that does not exist yet
-    // (id -1) gets its identifier from the table's generator and its row by
-    // `insereaza`; then `salveaza` writes its values. Returns the identifier.
-    int SalveazaInregistrarea(const QString &tabel, int id, const QString &insereaza,
-                              const std::function<void(int id)> &salveaza);
+    // (id -1) gets its identifier from the table's generator and its row in
+    // the table; then `salveaza` writes its values. Returns the identifier.
+    int SalveazaInregistrarea(const QString &tabel, int id, const std::function<void(int id)> &salveaza);
 };

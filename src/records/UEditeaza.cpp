@@ -22,7 +22,6 @@ void TEditeaza::RzBitBtn1Click()
 {
     if (!Editor->PotSalva())
         return;
-    SalveazaInregistrarea(Tabel, IdInregistrare, QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(Tabel),
-                          [this](int id) { Editor->Salveaza(-1, id, Tabel); });
+    SalveazaInregistrarea(Tabel, IdInregistrare, [this](int id) { Editor->Salveaza(-1, id, Tabel); });
     accept();
 }

@@ -8,7 +8,6 @@
 
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
-#include "data/ULegaturi.h"
 #include "data/UProfilDiploma.h"
 #include "records/UEditeaza.h"
 #include "comun/Actiune.h"
@@ -58,27 +57,11 @@ int TListaGenerica::IdSelectat() const
 void TListaGenerica::IncarcaLista()
 {
     VT->clear();
-    m_linii.clear();
+    m_lista.Goleste();
     const TClasaListaProfilDiploma *profil = Inregistrari().Profil();
     const QString expresie = profil ? profil->ListaCampuriGeneric() : QString();
-    TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
-        dm.Q5.SetSQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
-        for (dm.Q5.Open(); !dm.Q5.Eof(); dm.Q5.Next()) {
-            const int id = dm.Q5.AsInteger(QStringLiteral("ID"));
-            // A record shows its own values, read by its own identifier.
-            m_linii.push_back({id, Legaturi::DenumireInregistrare(dm, expresie, Tabel, id)});
-        }
-        dm.Q5.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        dm.Q5.Close();
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
-    }
-    for (const TLinieGenerica &l : m_linii) {
+    m_lista.Incarca(*DM, Tabel, expresie);
+    for (const TLinieGenerica &l : m_lista.Linii()) {
         auto *nod = new QTreeWidgetItem(VT, {l.Denumire});
         nod->setData(0, Qt::UserRole, l.Id);
     }
@@ -115,17 +98,6 @@ void TListaGenerica::RzBitBtn3Click()
     }
     if (!Mesaje().Intrebare(QStringLiteral("Doriti sa stergeti linia: ")))
         return;
-    TDM &dm = *DM;
-    dm.Tr.StartTransaction();
-    try {
-        dm.Q1.SetSQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
-        dm.Q1.ParamByName(QStringLiteral("ID"), IdSelectat());
-        dm.Q1.ExecSQL();
-        dm.Tr.Commit();
-    } catch (...) {
-        if (dm.Tr.InTransaction())
-            dm.Tr.Rollback();
-        throw;
-    }
+    m_lista.Sterge(*DM, Tabel, IdSelectat());
     IncarcaLista();
 }

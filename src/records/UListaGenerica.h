@@ -1,20 +1,16 @@
 #pragma once
 
-#include <vector>
-
 #include <QDialog>
 #include <QString>
+
+#include "data/UListaInregistrari.h"
 
 class QPushButton;
 class QTreeWidget;
 
-// One listed record: its identifier and the text shown for it.
-struct TLinieGenerica
-{
-    int Id = 0;
-    QString Denumire;
-};
-using TListaLiniiGenerice = std::vector<TLinieGenerica>;
+// The listed records: the lines every record list shows.
+using TLinieGenerica = TLinieInregistrare;
+using TListaLiniiGenerice = TListaLiniiInregistrari;
 
 // The records of one entity table (the institution), to add, edit and delete.
 class TListaGenerica : public QDialog
@@ -27,7 +23,7 @@ public:
     QString Tabel;
     // (Re)fills the list from the table.
     void IncarcaLista();
-    const TListaLiniiGenerice &Linii() const { return m_linii; }
+    const TListaLiniiGenerice &Linii() const { return m_lista.Linii(); }
 
     QTreeWidget *VT;
     QPushButton *RzBitBtn1;
@@ -42,5 +38,5 @@ public slots:
 private:
     int IdSelectat() const;
 
-    TListaLiniiGenerice m_linii;
+    TListaInregistrari m_lista;
 };

@@ -1,5 +1,7 @@
 #include "records/UModificaLinieProfil.h"
 
+#include <optional>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,8 @@
 #include <QStringList>
 
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
+#include "data/UProfilStocat.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
 #include "comun/Mesaje.h"
@@ -25,29 +29,15 @@ TDM &BazaDeDate()
     return *DM;
 }
 
-void AnuleazaTranzactia(TDM &dm)
-{
-    dm.Q1.Close();
-    if (dm.Tr.InTransaction()) {
-        try {
-            dm.Tr.Rollback();
-        } catch (const Exceptie &) {
-        }
-    }
-}
-
 // The tables a line may belong to: the candidates' own and the entity
 // tables; Tr must be active.
 QStringList TabeleEntitati(TDM &dm)
 {
     QStringList tabele{QStringLiteral("ELEVI")};
-    dm.Q1.SetSQL(QStringLiteral("select    NUME_TABEL from    TABELE order by NUME_TABEL"));
-    for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
-        const QString tabel = dm.Q1.AsString(QStringLiteral("NUME_TABEL"));
+    for (const QString &tabel : ProfilStocat::NumeTabele(dm)) {
         if (!tabele.contains(tabel))
             tabele.append(tabel);
     }
-    dm.Q1.Close();
     return tabele;
 }
 
@@ -98,29 +88,17 @@ void TModificaLinieProfil::IncarcaLinia(const QString &codFormular, const QStrin
     m_codPagina = codPagina;
     m_codCamp = codCamp;
     TDM &dm = BazaDeDate();
-    dm.Tr.StartTransaction();
-    try {
-        dm.Q1.SetSQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
-                                    "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
-                                    "(COD_CAMP = :COD_CAMP)"));
-        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), codFormular);
-        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), codPagina);
-        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), codCamp);
-        dm.Q1.Open();
-        if (dm.Q1.Eof())
-            throw Exceptie(QStringLiteral("Linia de profil %1.%2.%3 nu mai exista.")
-                               .arg(codFormular, codPagina, codCamp));
-        // Any other mode ("OPTIONAL", empty) shows as "NU", which is how it prints when set.
-        const QString onorez = dm.Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
-        RzComboBox1->setCurrentIndex(onorez == kDa ? 0 : onorez == kSelectiv ? 1 : 2);
-        m_asociatCuIncarcat = dm.Q1.AsString(QStringLiteral("ASOCIAT_CU"));
-        RzEdit2->setText(m_asociatCuIncarcat);
-        dm.Q1.Close();
-        dm.Tr.Rollback();
-    } catch (...) {
-        AnuleazaTranzactia(dm);
-        throw;
-    }
+    const TGardaTranzactie garda(dm);
+    const std::optional<TSetareLinieProfil> setare =
+        ProfilStocat::CitesteSetarea(dm, {codFormular, codPagina, codCamp});
+    if (!setare)
+        throw Exceptie(
+            QStringLiteral("Linia de profil %1.%2.%3 nu mai exista.").arg(codFormular, codPagina, codCamp));
+    // Any other mode ("OPTIONAL", empty) shows as "NU", which is how it prints when set.
+    const QString &onorez = setare->OnorezSimilar;
+    RzComboBox1->setCurrentIndex(onorez == kDa ? 0 : onorez == kSelectiv ? 1 : 2);
+    m_asociatCuIncarcat = setare->AsociatCu;
+    RzEdit2->setText(m_asociatCuIncarcat);
 }
 
 bool TModificaLinieProfil::Salveaza()
@@ -129,41 +107,34 @@ bool TModificaLinieProfil::Salveaza()
     const QString asociatCu = RzEdit2->text();
     const int index = RzComboBox1->currentIndex();
     const QString onorez = index == 0 ? kDa : index == 1 ? kSelectiv : kNu;
-    dm.Tr.StartTransaction();
-    try {
+    // The tables the program knows, when the one typed is not among them.
+    std::optional<QStringList> refuzat;
+    {
+        TGardaTranzactie garda(dm);
         // The table name ends up in the lookup's statements: only a table the
         // program knows may go there (the value loaded is kept as it was).
         if (asociatCu != m_asociatCuIncarcat) {
             const QStringList tabele = TabeleEntitati(dm);
-            if (!tabele.contains(asociatCu)) {
-                dm.Tr.Rollback();
-                Mesaje().Avertizare(
-                    QStringLiteral("\"%1\" nu este un tabel al programului. La \"Asociat cu\" "
-                                   "scrieti unul dintre: %2.")
-                        .arg(asociatCu, tabele.join(QStringLiteral(", "))));
-                RzEdit2->setFocus();
-                RzEdit2->selectAll();
-                return false;
-            }
+            if (!tabele.contains(asociatCu))
+                refuzat = tabele;
         }
-        dm.Q1.SetSQL(
-            QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
-                           ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
-                           ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
-        dm.Q1.ParamByName(QStringLiteral("ONOREZ_SIMILAR"), onorez);
-        dm.Q1.ParamByName(QStringLiteral("ASOCIAT_CU"), asociatCu);
-        dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), m_codFormular);
-        dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), m_codPagina);
-        dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), m_codCamp);
-        dm.Q1.ExecSQL();
-        if (dm.Q1.RowsAffected() == 0)
-            throw Exceptie(
-                QStringLiteral("Linia de profil %1.%2.%3 nu mai exista; modificarea nu a fost salvata.")
-                    .arg(m_codFormular, m_codPagina, m_codCamp));
-        dm.Tr.Commit();
-    } catch (...) {
-        AnuleazaTranzactia(dm);
-        throw;
+        if (!refuzat) {
+            const int schimbate =
+                ProfilStocat::ScrieSetarea(dm, {m_codFormular, m_codPagina, m_codCamp}, {onorez, asociatCu});
+            if (schimbate == 0)
+                throw Exceptie(
+                    QStringLiteral("Linia de profil %1.%2.%3 nu mai exista; modificarea nu a fost salvata.")
+                        .arg(m_codFormular, m_codPagina, m_codCamp));
+            garda.Commit();
+        }
+    }
+    if (refuzat) {
+        Mesaje().Avertizare(QStringLiteral("\"%1\" nu este un tabel al programului. La \"Asociat cu\" "
+                                           "scrieti unul dintre: %2.")
+                                .arg(asociatCu, refuzat->join(QStringLiteral(", "))));
+        RzEdit2->setFocus();
+        RzEdit2->selectAll();
+        return false;
     }
     return true;
 }

@@ -1,8 +1,12 @@
 # Tests of the library without widgets: they run without a QApplication.
 list(APPEND TESTE_CORE
     data/test_Cp1250.cpp
+    data/test_GardaTranzactie.cpp
     data/test_Profil.cpp
+    data/test_ProfilStocat.cpp
     data/test_Sincronizare.cpp
+    data/test_StocareValori.cpp
+    data/test_TabelEntitate.cpp
     data/test_UDm.cpp
     data/test_ValoareCamp.cpp
 )

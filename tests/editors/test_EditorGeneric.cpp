@@ -24,34 +24,6 @@ const QString kNimic = QStringLiteral("<null>");
 
 using EditorGeneric = BazaEditori;
 
-TEST(StocareCamp, ChoosesTheRecordByTheExactTableName)
-{
-    EXPECT_EQ(StocareCamp::IdSelectat(QStringLiteral("ELEVI"), 1, 2), 1);
-    EXPECT_EQ(StocareCamp::IdSelectat(QStringLiteral("elevi"), 1, 2), 2);
-    EXPECT_EQ(StocareCamp::IdSelectat(QStringLiteral("INSTITUTIA"), 1, 2), 2);
-}
-
-TEST(StocareCamp, TrimsBlanksAndControlCharactersAndCutsByCharacters)
-{
-    struct Caz
-    {
-        QString text;
-        int lungime;
-        QString asteptat;
-    };
-    const Caz cazuri[] = {
-        {QStringLiteral("   "), 64, QString()},
-        {QStringLiteral(" \t\r\n abc d \x01"), 64, QStringLiteral("abc d")},
-        {QString(300, QLatin1Char('x')), 256, QString(256, QLatin1Char('x'))},
-        {QString(70, QLatin1Char('y')), 64, QString(64, QLatin1Char('y'))},
-        {QStringLiteral("  ") + QString(64, QLatin1Char('z')) + QStringLiteral("  "), 64,
-         QString(64, QLatin1Char('z'))},
-        {QStringLiteral("ăîșț"), 3, QStringLiteral("ăîș")},
-    };
-    for (const Caz &c : cazuri)
-        EXPECT_EQ(StocareCamp::TextDeSalvat(c.text, c.lungime), c.asteptat) << c.text.toStdString();
-}
-
 TEST_F(EditorGeneric, LowerCaseEleviSelectsByTheOtherId)
 {
     Executa(*m_dm, {Rand(QStringLiteral("C_NUME"), QStringLiteral("Unu"), QStringLiteral("ID_ELEVI"), 1),
