@@ -1,7 +1,5 @@
 #include "printing/InsertPaper.h"
 
-#include <optional>
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,9 +47,10 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent)
     Image5 = Imagine(this, "Image5", "sageata_jos.png", QRect(4, 4, 40, 60));
     Image6 = Imagine(this, "Image6", "sageata_sus.png", QRect(4, 4, 40, 60));
 
-    Label1 = new QLabel(QStringLiteral("Va rog sa introduceti diploma in imprimanta, asa cum apare in imaginea din "
-                                       "stanga."),
-                        this);
+    Label1 = new QLabel(
+        QStringLiteral("Va rog sa introduceti diploma in imprimanta, asa cum apare in imaginea din "
+                       "stanga."),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setGeometry(296, 20, 250, 48);
@@ -69,8 +68,9 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent)
     Edit2->setGeometry(296, 144, 120, 24);
     RzCheckBox1 = new QCheckBox(QStringLiteral("Tiparesc imaginea in oglinda"), this);
     RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));
-    RzCheckBox1->setToolTip(QStringLiteral("Utilizati aceasta bifa pentru a va asigura\nca diploma NU se introduce in "
-                                           "imprimanta\ncu cotorul inainte."));
+    RzCheckBox1->setToolTip(
+        QStringLiteral("Utilizati aceasta bifa pentru a va asigura\nca diploma NU se introduce in "
+                       "imprimanta\ncu cotorul inainte."));
     RzCheckBox1->setGeometry(296, 176, 250, 22);
     RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
     RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
@@ -98,8 +98,9 @@ void TInsertPaperForm::Pregateste(int side, const TAllStuffReg &setari, double s
         QLabel *neoglindit;
         QLabel *oglindit;
     };
-    const Varianta v = side == 0 ? (opusa ? Varianta{"(2)", Image2, Image4} : Varianta{"(1)", Image3, Image1})
-                                 : (opusa ? Varianta{"(4)", Image1, Image3} : Varianta{"(3)", Image2, Image4});
+    const Varianta v = side == 0
+                           ? (opusa ? Varianta{"(2)", Image2, Image4} : Varianta{"(1)", Image3, Image1})
+                           : (opusa ? Varianta{"(4)", Image1, Image3} : Varianta{"(3)", Image2, Image4});
     setWindowTitle(QLatin1String(v.titlu));
     m_neoglindit = v.neoglindit;
     m_oglindit = v.oglindit;
@@ -137,11 +138,10 @@ void TInsertPaperForm::RzBitBtn1Click()
     accept();
 }
 
-bool TInsertPaperForm::Finalizeaza(int side, double &stanga, double &sus)
+bool TInsertPaperForm::Finalizeaza(int side, TAllStuffReg &setari, double &stanga, double &sus)
 {
     const bool oglindit = RzCheckBox1->isChecked();
-    if (TAllStuffReg *comun = TAllStuffReg::Comun())
-        comun->SetMirrorChoice(side, oglindit ? QStringLiteral("D") : QStringLiteral("N"));
+    setari.SetMirrorChoice(side, oglindit ? QStringLiteral("D") : QStringLiteral("N"));
     // After "Renunt" the margins stay as they were, whatever the boxes hold.
     if (result() == QDialog::Accepted) {
         Real(Edit1, stanga);
@@ -150,14 +150,11 @@ bool TInsertPaperForm::Finalizeaza(int side, double &stanga, double &sus)
     return oglindit;
 }
 
-int AskPaperInsertion(TInsertPaperForm &dialog, int side, double &stanga, double &sus, bool &oglindit)
+int AskPaperInsertion(TInsertPaperForm &dialog, TAllStuffReg &setari, int side, double &stanga, double &sus,
+                      bool &oglindit)
 {
-    std::optional<TAllStuffReg> local;
-    TAllStuffReg *setari = TAllStuffReg::Comun();
-    if (!setari)
-        setari = &local.emplace();
-    dialog.Pregateste(side, *setari, stanga, sus);
+    dialog.Pregateste(side, setari, stanga, sus);
     const int rezultat = dialog.exec();
-    oglindit = dialog.Finalizeaza(side, stanga, sus);
+    oglindit = dialog.Finalizeaza(side, setari, stanga, sus);
     return rezultat;
 }

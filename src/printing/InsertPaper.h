@@ -19,9 +19,9 @@ public:
 
     // Readies the dialog for a side (0 front, 1 back) with the given settings and margins.
     void Pregateste(int side, const TAllStuffReg &setari, double stanga, double sus);
-    // After the dialog has closed: records the tick for the side in the shared
+    // After the dialog has closed: records the tick for the side in the job's
     // settings and, when the dialog ended with OK, hands back the margins.
-    bool Finalizeaza(int side, double &stanga, double &sus);
+    bool Finalizeaza(int side, TAllStuffReg &setari, double &stanga, double &sus);
 
     QLabel *Image1;
     QLabel *Image2;
@@ -47,6 +47,8 @@ private:
     QLabel *m_oglindit = nullptr;
 };
 
-// Runs the paper-insertion dialog; the margins are updated when it ends with
-// OK. Returns the dialog's result; `oglindit` receives the tick.
-int AskPaperInsertion(TInsertPaperForm &dialog, int side, double &stanga, double &sus, bool &oglindit);
+// Runs the paper-insertion dialog with the print job's settings, which keep
+// the tick; the margins are updated when it ends with OK. Returns the
+// dialog's result; `oglindit` receives the tick.
+int AskPaperInsertion(TInsertPaperForm &dialog, TAllStuffReg &setari, int side, double &stanga, double &sus,
+                      bool &oglindit);

@@ -20,13 +20,14 @@ void PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &p
             return;
         }
     }
-    // The shared settings: the paper dialog records its tick in them, and
+    // The job's settings: the paper dialog records its tick in them, and
     // they are saved when the job ends, whatever happens.
     TAllStuffReg setari;
     const TLucrareTiparire lucrare(setari);
     TMargini margini = lucrare.Margini(side);
     bool intoarsa = false;
-    if (AskPaperInsertion(context.DialogHartie(), side, margini.Stanga, margini.Sus, intoarsa) != QDialog::Accepted)
+    if (AskPaperInsertion(context.DialogHartie(), setari, side, margini.Stanga, margini.Sus, intoarsa) !=
+        QDialog::Accepted)
         return;
     (side == 0 ? setari.FrontLeft : setari.BackLeft) = margini.Stanga;
     (side == 0 ? setari.FrontTop : setari.BackTop) = margini.Sus;

@@ -79,7 +79,7 @@ TEST_F(InsertPaper, TickingSwapsThePictureAndIsRememberedEvenAfterCancel)
     dialog.show();
     dialog.RzBitBtn2->click();
     double stanga = 2.5, sus = -1;
-    EXPECT_FALSE(dialog.Finalizeaza(0, stanga, sus));
+    EXPECT_FALSE(dialog.Finalizeaza(0, setari, stanga, sus));
     EXPECT_DOUBLE_EQ(stanga, 2.5);
     EXPECT_DOUBLE_EQ(sus, -1);
     EXPECT_EQ(setari.OglindescFata, QStringLiteral("N"));
@@ -95,14 +95,15 @@ TEST_F(InsertPaper, OkRefusesAMarginThatIsNoNumberAndTakesCommaOrPoint)
     dialog.Edit2->setText(QStringLiteral("3,x"));
     dialog.RzBitBtn1->click();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare), QStringList{QStringLiteral("\"3,x\" nu este un numar valid.")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare),
+              QStringList{QStringLiteral("\"3,x\" nu este un numar valid.")});
 
     dialog.Edit1->setText(QStringLiteral("2,5"));
     dialog.Edit2->setText(QStringLiteral("-1.25"));
     dialog.RzBitBtn1->click();
     EXPECT_FALSE(dialog.isVisible());
     double stanga = 0, sus = 0;
-    dialog.Finalizeaza(0, stanga, sus);
+    dialog.Finalizeaza(0, setari, stanga, sus);
     EXPECT_DOUBLE_EQ(stanga, 2.5);
     EXPECT_DOUBLE_EQ(sus, -1.25);
 }
