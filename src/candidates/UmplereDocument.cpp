@@ -6,7 +6,7 @@
 #include "comun/Exceptie.h"
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
-#include "data/UProfilStocat.h"
+#include "data/UValoriInBloc.h"
 #include "editors/NotaText.h"
 #include "forms/DocumentFormular.h"
 
@@ -24,11 +24,11 @@ std::optional<int> Numar(const QString &text)
     return n;
 }
 
-QString TipDeDate(TDM &dm, const TReferintaCamp &r, const TZonaText &arie)
+QString TipDeDate(ISursaValori &valori, const TReferintaCamp &r, const TZonaText &arie)
 {
     if (r.CodFormular.isEmpty() && r.CodPagina.isEmpty() && r.CodCamp.isEmpty())
         return QStringLiteral("X");
-    const std::optional<QString> tip = ProfilStocat::TipDeDate(dm, r);
+    const std::optional<QString> tip = valori.TipDeDate(r);
     if (!tip)
         throw Exceptie(QStringLiteral("%1.%2 face referire la campul inexistent %3.%4.%5")
                            .arg(arie.objectName(), kClasa, r.CodFormular, r.CodPagina, r.CodCamp));
@@ -74,13 +74,13 @@ std::pair<TZonaText *, TZonaText *> Pereche(const TPaginaFormular &pagina, const
     return {prima, aDoua};
 }
 
-void UmpleArie(TDM &dm, const TPaginaFormular &pagina, TZonaText &arie, int idElev)
+void UmpleArie(ISursaValori &valori, const TPaginaFormular &pagina, TZonaText &arie, int idElev)
 {
     arie.SetSursaText({});
     arie.SetText(QString());
     const TReferintaCamp r = TDM::ParseCamp(arie.Denumire1());
-    const QString valoare = dm.ValoareCamp(r.CodFormular, r.CodPagina, r.CodCamp, idElev);
-    const QString tip = TipDeDate(dm, r, arie);
+    const QString valoare = valori.ValoareCamp(r, idElev);
+    const QString tip = TipDeDate(valori, r, arie);
 
     if (tip == QLatin1String("NOTA")) {
         const TTipNota tipNota = TipNota(arie);
@@ -124,12 +124,8 @@ void PregatesteUmplerea(TPaginaFormular &pagina)
     }
 }
 
-void UmplePagini(TDM &dm, const QList<TPaginaFormular *> &pagini, int idElev)
+void UmplePagini(ISursaValori &valori, const QList<TPaginaFormular *> &pagini, int idElev)
 {
-    if (!dm.Conectat())
-        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
-    // Filling only reads: whatever happens, nothing is kept.
-    TGardaTranzactie tranzactie(dm);
     for (TPaginaFormular *pagina : pagini) {
         bool primaZona = true;
         for (TZonaText *zona : pagina->TextAreas()) {
@@ -137,12 +133,28 @@ void UmplePagini(TDM &dm, const QList<TPaginaFormular *> &pagini, int idElev)
                 PregatesteUmplerea(*pagina);
                 primaZona = false;
             }
-            UmpleArie(dm, *pagina, *zona, idElev);
+            UmpleArie(valori, *pagina, *zona, idElev);
         }
     }
+}
+
+void UmplePagini(TDM &dm, const QList<TPaginaFormular *> &pagini, int idElev)
+{
+    if (!dm.Conectat())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    // Filling only reads: whatever happens, nothing is kept. The candidate's
+    // values come in a few statements, not one lookup per zone.
+    TGardaTranzactie tranzactie(dm);
+    TValoriInBloc valori(dm, QList<int>{idElev});
+    UmplePagini(valori, pagini, idElev);
 }
 
 void UmpleDocument(TDM &dm, TDocumentFormular &document, int idElev)
 {
     UmplePagini(dm, document.Pagini(), idElev);
+}
+
+void UmpleDocument(ISursaValori &valori, TDocumentFormular &document, int idElev)
+{
+    UmplePagini(valori, document.Pagini(), idElev);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class ISursaValori;
 class TDM;
 class TDocumentFormular;
 class TPaginaFormular;
@@ -19,3 +20,6 @@ void PregatesteUmplerea(TPaginaFormular &pagina);
 // filling and is raised; the zones not reached keep their numbers.
 void UmplePagini(TDM &dm, const QList<TPaginaFormular *> &pagini, int idElev);
 void UmpleDocument(TDM &dm, TDocumentFormular &document, int idElev);
+// The same with values read before, for many candidates (TValoriInBloc).
+void UmplePagini(ISursaValori &valori, const QList<TPaginaFormular *> &pagini, int idElev);
+void UmpleDocument(ISursaValori &valori, TDocumentFormular &document, int idElev);

@@ -110,8 +110,7 @@ void TTranzactie::Rollback()
 // ---------------------------------------------------------------------------
 
 TQuery::TQuery(TDM &dm, QString nume) : m_dm(dm), m_nume(std::move(nume))
-{
-}
+{}
 
 void TQuery::SetSQL(const QString &sql)
 {
@@ -230,6 +229,22 @@ QVariant TQuery::FieldByName(const QString &nume) const
     return m_curent->value(index);
 }
 
+int TQuery::IndexCamp(const QString &nume) const
+{
+    if (!m_activa || !m_curent)
+        throw Exceptie(QStringLiteral("%1: interogarea nu este deschisa.").arg(m_nume));
+    return m_coloane.indexOf(nume);
+}
+
+QVariant TQuery::Camp(int index) const
+{
+    if (!m_activa || !m_curent)
+        throw Exceptie(QStringLiteral("%1: interogarea nu este deschisa.").arg(m_nume));
+    if (m_eof || index < 0 || index >= m_coloane.count())
+        return QVariant();
+    return m_curent->value(index);
+}
+
 int TQuery::AsInteger(const QString &nume) const
 {
     const QVariant v = FieldByName(nume);
@@ -258,8 +273,8 @@ void TQuery::Esec(const QSqlQuery &q, const QString &ce) const
 
 TDM::TDM(TOptiuniDm optiuni)
     : Tr(*this), Q1(*this, QStringLiteral("Q1")), Q2(*this, QStringLiteral("Q2")),
-      Q3(*this, QStringLiteral("Q3")), Q4(*this, QStringLiteral("Q4")),
-      Q5(*this, QStringLiteral("Q5")), Q6(*this, QStringLiteral("Q6")), m_optiuni(std::move(optiuni))
+      Q3(*this, QStringLiteral("Q3")), Q4(*this, QStringLiteral("Q4")), Q5(*this, QStringLiteral("Q5")),
+      Q6(*this, QStringLiteral("Q6")), m_optiuni(std::move(optiuni))
 {
     static std::atomic<int> numar{0};
     m_numeConexiune = QStringLiteral("DM%1").arg(++numar);
@@ -325,7 +340,8 @@ void TDM::DataModuleCreate()
     m_caleBaza = m_optiuni.locatii.CaleDate(TLocatii::BazaDeDate(numeBaza));
     const QString dosar = QFileInfo(m_caleBaza).absolutePath();
     if (!QDir().mkpath(dosar))
-        throw Exceptie(QStringLiteral("Nu pot crea dosarul bazei de date:\r\n") + QDir::toNativeSeparators(dosar));
+        throw Exceptie(QStringLiteral("Nu pot crea dosarul bazei de date:\r\n") +
+                       QDir::toNativeSeparators(dosar));
 
     // 5. A missing database is made from the empty template.
     if (!QFileInfo::exists(m_caleBaza)) {
@@ -333,14 +349,15 @@ void TDM::DataModuleCreate()
         if (!QFileInfo::exists(sablon)) {
             Mesaje().Avertizare(
                 QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" pentru "
-                               "initializare.\r\nDB Curent:")
-                + QDir::toNativeSeparators(m_caleBaza) + QStringLiteral("\r\nDB Blank:")
-                + QDir::toNativeSeparators(sablon));
+                               "initializare.\r\nDB Curent:") +
+                QDir::toNativeSeparators(m_caleBaza) + QStringLiteral("\r\nDB Blank:") +
+                QDir::toNativeSeparators(sablon));
             throw IesireProgram(1);
         }
         // A failed copy shows itself when the file is opened.
         if (QFile::copy(sablon, m_caleBaza))
-            QFile::setPermissions(m_caleBaza, QFile::permissions(m_caleBaza) | QFile::ReadOwner | QFile::WriteOwner);
+            QFile::setPermissions(m_caleBaza,
+                                  QFile::permissions(m_caleBaza) | QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // 6. Open the connection.
@@ -391,7 +408,8 @@ void TDM::ActualizeazaSchema()
         garda.Commit();
     };
     if (versiune < 2)
-        pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
+        pas(QStringLiteral(
+                "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
             QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
     if (versiune < 3)
         pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"),

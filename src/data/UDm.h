@@ -63,6 +63,10 @@ public:
     bool Eof() const { return m_eof; }
     void Next();
     QVariant FieldByName(const QString &nume) const;
+    // The open statement's column of that name (in any case), or -1; and the
+    // current row's value by that position, for reading many rows.
+    int IndexCamp(const QString &nume) const;
+    QVariant Camp(int index) const;
     QString AsString(const QString &nume) const { return FieldByName(nume).toString(); }
     int AsInteger(const QString &nume) const;
     // Rows changed by the last ExecSQL.
@@ -139,6 +143,8 @@ public:
                         int idElev);
     QString ValoareCamp(const TReferintaCamp &camp, int idElev);
     static QString FormateazaValoare(const QString &tipDeDate, const QString &text, qint64 numar);
+    // The value a value row shows, from its VALOARE_TEXT and VALOARE_NUM.
+    static QString ValoareRand(const QString &tipDeDate, const QVariant &text, const QVariant &numar);
     // The expression with every "{FORMULAR.PAGINA.CAMP}" replaced by its
     // value for the record; Tr must be active.
     QString ParseExp(const QString &expresie, int id);
@@ -163,6 +169,7 @@ private:
     void InchideInterogarile();
     void UitaPregatirile();
     void NumaraComanda(const QString &sql);
+    QString ValoareCamp(const TReferintaCamp &camp, int idElev, int adancime);
     QString ValoareProprie(const TReferintaCamp &camp, int idElev);
 
     TOptiuniDm m_optiuni;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "data/UGardaTranzactie.h"
+#include "data/UPartajareValori.h"
 #include "data/UStocareValori.h"
 #include "comun/Exceptie.h"
 
@@ -19,18 +20,6 @@ void LegaCoduri(TQuery &q, const QString &formular, const QString &pagina, const
     q.ParamByName(QStringLiteral("COD_FORMULAR"), formular);
     q.ParamByName(QStringLiteral("COD_PAGINA"), pagina);
     q.ParamByName(QStringLiteral("COD_CAMP"), camp);
-}
-
-// Trims spaces and control characters at both ends.
-QString FaraSpatii(const QString &text)
-{
-    qsizetype inceput = 0;
-    qsizetype sfarsit = text.size();
-    while (inceput < sfarsit && text.at(inceput).unicode() <= ' ')
-        ++inceput;
-    while (sfarsit > inceput && text.at(sfarsit - 1).unicode() <= ' ')
-        --sfarsit;
-    return text.mid(inceput, sfarsit - inceput);
 }
 
 qint64 CaIntreg64(const QVariant &v)
@@ -85,13 +74,26 @@ QString TDM::FormateazaValoare(const QString &tipDeDate, const QString &text, qi
     return text;
 }
 
-QString TDM::ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp, int idElev)
+QString TDM::ValoareRand(const QString &tipDeDate, const QVariant &text, const QVariant &numar)
+{
+    return FormateazaValoare(tipDeDate, text.toString(), CaIntreg64(numar));
+}
+
+QString TDM::ValoareCamp(const QString &codFormular, const QString &codPagina, const QString &codCamp,
+                         int idElev)
 {
     return ValoareCamp(TReferintaCamp{codFormular, codPagina, codCamp}, idElev);
 }
 
 QString TDM::ValoareCamp(const TReferintaCamp &camp, int idElev)
 {
+    return ValoareCamp(camp, idElev, 0);
+}
+
+QString TDM::ValoareCamp(const TReferintaCamp &camp, int idElev, int adancime)
+{
+    if (adancime > PartajareValori::kAdancimeMaxima)
+        PartajareValori::CercDePartajare(camp);
     const TGardaTranzactie garda(*this, TGardaTranzactie::Adopta);
     QString rezultat;
     try {
@@ -99,22 +101,14 @@ QString TDM::ValoareCamp(const TReferintaCamp &camp, int idElev)
         LegaCoduri(Q1, camp.CodFormular, camp.CodPagina, camp.CodCamp);
         Q1.Open();
         if (!Q1.Eof()) {
-            const QString mod = Q1.AsString(QStringLiteral("ONOREZ_SIMILAR"));
             const QString similar = Q1.AsString(QStringLiteral("SIMILAR_CU"));
-            QString modMare;
-            for (const QChar c : mod)
-                modMare += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - 32) : c;
-            const bool partajat = modMare != QLatin1String("NU") && !modMare.isEmpty() && !FaraSpatii(similar).isEmpty();
-            if (!partajat) {
+            const PartajareValori::TSursa sursa =
+                PartajareValori::Sursa(Q1.AsString(QStringLiteral("ONOREZ_SIMILAR")), similar);
+            if (sursa != PartajareValori::TSursa::Similar)
                 rezultat = ValoareProprie(camp, idElev);
-            } else {
-                if (mod == QLatin1String("OPTIONAL"))
-                    rezultat = ValoareProprie(camp, idElev);
-                if (rezultat.isEmpty() || mod == QLatin1String("DA")) {
-                    const TReferintaCamp r = ParseCamp(similar);
-                    Q1.Close();
-                    rezultat = ValoareCamp(r, idElev);
-                }
+            if (sursa != PartajareValori::TSursa::Proprie && rezultat.isEmpty()) {
+                Q1.Close();
+                rezultat = ValoareCamp(ParseCamp(similar), idElev, adancime + 1);
             }
         }
         Q1.Close();
@@ -146,9 +140,9 @@ QString TDM::ValoareProprie(const TReferintaCamp &camp, int idElev)
     }
     QString valoare;
     if (!rand->Eof()) {
-        const qint64 numar = CaIntreg64(rand->FieldByName(QStringLiteral("VALOARE_NUM")));
-        valoare = FormateazaValoare(Q1.AsString(QStringLiteral("TIP_DE_DATE")),
-                                    rand->AsString(QStringLiteral("VALOARE_TEXT")), numar);
+        valoare = ValoareRand(Q1.AsString(QStringLiteral("TIP_DE_DATE")),
+                              rand->FieldByName(QStringLiteral("VALOARE_TEXT")),
+                              rand->FieldByName(QStringLiteral("VALOARE_NUM")));
     }
     Q3.Close();
     Q2.Close();
@@ -156,7 +150,7 @@ QString TDM::ValoareProprie(const TReferintaCamp &camp, int idElev)
 }
 
 QString TDM::ExpandeazaReferinte(const QString &expresie,
-                                const std::function<QString(const TReferintaCamp &)> &valoare)
+                                 const std::function<QString(const TReferintaCamp &)> &valoare)
 {
     QString rezultat;
     QString referinta;
@@ -182,6 +176,7 @@ QString TDM::ExpandeazaReferinte(const QString &expresie,
 QString TDM::ParseExp(const QString &expresie, int id)
 {
     if (!Tr.InTransaction())
-        throw Exceptie(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
+        throw Exceptie(
+            QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
     return ExpandeazaReferinte(expresie, [this, id](const TReferintaCamp &r) { return ValoareCamp(r, id); });
 }

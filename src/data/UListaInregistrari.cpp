@@ -13,8 +13,11 @@ void TListaInregistrari::Incarca(TDM &dm, const QString &tabel, const QString &e
         // A list only reads: the guard rolls back.
         const TGardaTranzactie garda(dm);
         TTabelEntitate entitate(dm, tabel);
-        for (const int id : entitate.Iduri())
-            linii.push_back({id, entitate.Denumire(expresie, id)});
+        const QList<int> iduri = entitate.Iduri();
+        const QStringList texte = entitate.Denumiri(expresie, iduri);
+        linii.reserve(iduri.size());
+        for (qsizetype i = 0; i < iduri.size(); ++i)
+            linii.push_back({iduri.at(i), texte.at(i)});
     }
     m_linii = std::move(linii);
 }

@@ -3,6 +3,7 @@
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
 #include "data/UStocareValori.h"
+#include "data/UValoriInBloc.h"
 
 namespace {
 
@@ -85,6 +86,34 @@ QString TTabelEntitate::Denumire(const QString &expresie, int id)
     return TDM::ExpandeazaReferinte(expresie, [&](const TReferintaCamp &camp) {
         return StocareValori::Citeste(m_dm, camp, m_nume, id).value_or(QString());
     });
+}
+
+QStringList TTabelEntitate::Denumiri(const QString &expresie, const QList<int> &iduri)
+{
+    const TGardaTranzactie garda(m_dm, TGardaTranzactie::Adopta);
+    QStringList texte;
+    texte.reserve(iduri.size());
+    if (!m_elevi) {
+        for (const int id : iduri)
+            texte.append(Denumire(expresie, id));
+        return texte;
+    }
+    // The fields of the expression, read for every candidate at once.
+    QList<TReferintaCamp> campuri;
+    TDM::ExpandeazaReferinte(expresie, [&campuri](const TReferintaCamp &camp) {
+        campuri.append(camp);
+        return QString();
+    });
+    if (campuri.isEmpty()) {
+        for (qsizetype i = 0; i < iduri.size(); ++i)
+            texte.append(expresie);
+        return texte;
+    }
+    TValoriInBloc valori(m_dm, std::nullopt, campuri);
+    for (const int id : iduri)
+        texte.append(TDM::ExpandeazaReferinte(
+            expresie, [&valori, id](const TReferintaCamp &camp) { return valori.ValoareCamp(camp, id); }));
+    return texte;
 }
 
 QList<int> IduriElevi(TDM &dm)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class TDM;
 
@@ -34,6 +35,10 @@ public:
     // lookup, sharing and links included; a record of another table shows
     // its own values. Uses what the lookup uses, or Q1.
     QString Denumire(const QString &expresie, int id);
+    // The display texts of the records, in the order given, the same as
+    // Denumire gives one by one; the candidates' values are read together
+    // (TValoriInBloc, which uses Q4).
+    QStringList Denumiri(const QString &expresie, const QList<int> &iduri);
 
 private:
     // The statements of the table; the candidates' table keeps its own spelling.

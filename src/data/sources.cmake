@@ -8,11 +8,14 @@ list(APPEND CERT_CORE_SOURCES
     data/UInregistrari.cpp
     data/ULegaturi.cpp
     data/UListaInregistrari.cpp
+    data/UPartajareValori.cpp
     data/UProfilCertificatAcordare.cpp
     data/UProfilDiploma.cpp
     data/UProfilStocat.cpp
     data/UStocareValori.cpp
+    data/USursaValori.cpp
     data/UTabelEntitate.cpp
     data/UTabele.cpp
     data/UTabeleCertificatAcordare.cpp
+    data/UValoriInBloc.cpp
 )

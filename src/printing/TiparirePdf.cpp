@@ -7,6 +7,7 @@
 #include "comun/OprireLaSemnal.h"
 #include "data/UDm.h"
 #include "data/UTabelEntitate.h"
+#include "data/UValoriInBloc.h"
 #include "forms/DocumentCertificatAcordare.h"
 #include "printing/DispozitivPdf.h"
 #include "printing/LucrareTiparire.h"
@@ -29,6 +30,8 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
     margini.Sus = cerere.Sus.value_or(margini.Sus);
     const bool intoarsa = cerere.Intoarsa.value_or(lucrare.IntoarsaImplicit(0));
 
+    // Every candidate's values in a few statements; all of them for the whole list.
+    TValoriInBloc valori(dm, cerere.Elevi.isEmpty() ? std::nullopt : std::optional<QList<int>>(elevi));
     const std::unique_ptr<TDocumentFormular> document = CreeazaDocumentCertificatAcordare();
     TPaginaFormular &pagina = *document->Pagina(0);
     TDispozitivPdf pdf(cerere.Fisier, 0, 0, 600);
@@ -40,7 +43,7 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
             throw Exceptie(QStringLiteral("Tiparirea a fost oprita inainte de sfarsit; fisierul \"%1\" nu a "
                                           "fost scris.")
                                .arg(QDir::toNativeSeparators(cerere.Fisier)));
-        UmpleDocument(dm, *document, id);
+        UmpleDocument(valori, *document, id);
         lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
     }
     pdf.InchideIesirea();

@@ -9,4 +9,5 @@ list(APPEND TESTE_CORE
     data/test_TabelEntitate.cpp
     data/test_UDm.cpp
     data/test_ValoareCamp.cpp
+    data/test_ValoriInBloc.cpp
 )
