@@ -418,7 +418,8 @@ void TDM::ActualizeazaSchema()
 
 void TDM::NumaraComanda(const QString &sql)
 {
-    const QString inceput = sql.trimmed().section(QRegularExpression(QStringLiteral("\\s+")), 0, 0).toUpper();
+    static const QRegularExpression spatii(QStringLiteral("\\s+"));
+    const QString inceput = sql.trimmed().section(spatii, 0, 0).toUpper();
     if (inceput == QLatin1String("INSERT"))
         ++m_contor.inserari;
     else if (inceput == QLatin1String("UPDATE"))

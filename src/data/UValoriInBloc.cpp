@@ -11,9 +11,9 @@
 namespace {
 
 const QString kElevi = QStringLiteral("ELEVI");
-// Identifiers bound per statement; a shorter last block repeats its last
-// identifier, so every block runs the same prepared statement.
-constexpr int kBloc = 128;
+// At most so many identifiers bound per statement; a shorter last block
+// repeats its last identifier, so every block runs the same prepared statement.
+constexpr qsizetype kBloc = 128;
 
 // The database compares texts without their trailing spaces.
 QString FaraSpatiiLaSfarsit(QString text)
@@ -31,10 +31,10 @@ QString CheieCoduri(const QString &formular, const QString &pagina, const QStrin
            FaraSpatiiLaSfarsit(camp);
 }
 
-QString ListaParametri(const QString &prefix)
+QString ListaParametri(const QString &prefix, qsizetype bloc)
 {
     QStringList nume;
-    for (int i = 0; i < kBloc; ++i)
+    for (qsizetype i = 0; i < bloc; ++i)
         nume.append(QLatin1Char(':') + prefix + QString::number(i));
     return QLatin1Char('(') + nume.join(QLatin1Char(',')) + QLatin1Char(')');
 }
@@ -153,10 +153,12 @@ template <typename D, typename F>
 void TValoriInBloc::PeBlocuri(TQuery &q, const QString &inceput, const QString &sfarsit,
                               const QList<QVariant> &iduri, D &&deschis, F &&citesteRandul)
 {
-    const QString sql = inceput + ListaParametri(QStringLiteral("E")) + sfarsit;
-    for (qsizetype start = 0; start < iduri.size(); start += kBloc) {
+    // A few identifiers get a statement of their size.
+    const qsizetype bloc = std::min(kBloc, iduri.size());
+    const QString sql = inceput + ListaParametri(QStringLiteral("E"), bloc) + sfarsit;
+    for (qsizetype start = 0; start < iduri.size(); start += bloc) {
         q.SetSQL(sql);
-        for (int i = 0; i < kBloc; ++i)
+        for (qsizetype i = 0; i < bloc; ++i)
             q.ParamByName(QStringLiteral("E") + QString::number(i),
                           iduri.at(std::min(start + i, iduri.size() - 1)));
         CitesteRanduri(q, deschis, citesteRandul);

@@ -50,14 +50,39 @@ TSuprafataTextQt::TSuprafataTextQt(QPainter &painter) : m_painter(painter)
 
 void TSuprafataTextQt::SelecteazaFont(const TCerereFont &cerere)
 {
-    m_painter.setFont(FontDupaCelula(cerere, m_painter.device()));
+    QPaintDevice *dispozitiv = m_painter.device();
+    if (dispozitiv != m_dispozitiv) {
+        m_fonturi.clear();
+        m_dispozitiv = dispozitiv;
+    }
+    std::shared_ptr<TFontPregatit> &font =
+        m_fonturi[TCheieFont{cerere.Familie, cerere.Grosime, cerere.Italic, cerere.InaltimeCelula}];
+    if (!font) {
+        const QFont f = FontDupaCelula(cerere, dispozitiv);
+        font = std::make_shared<TFontPregatit>(TFontPregatit{f, QFontMetrics(f, dispozitiv), {}});
+    }
+    m_curent = font;
+    m_painter.setFont(font->font);
     m_unghi = cerere.Unghi;
 }
 
 TMetriciText TSuprafataTextQt::MasoaraText(const QString &text)
 {
-    const QFontMetrics m(m_painter.font(), m_painter.device());
-    return {m.horizontalAdvance(text), m.height(), m.descent()};
+    if (!m_curent || m_painter.device() != m_dispozitiv) {
+        const QFontMetrics m(m_painter.font(), m_painter.device());
+        return {m.horizontalAdvance(text), m.height(), m.descent()};
+    }
+    // Measured with the font selected last; kept within bounds over a long print.
+    constexpr qsizetype kMasuriPastrate = 4096;
+    auto masura = m_curent->masuri.constFind(text);
+    if (masura != m_curent->masuri.cend())
+        return *masura;
+    if (m_curent->masuri.size() >= kMasuriPastrate)
+        m_curent->masuri.clear();
+    const QFontMetrics &m = m_curent->metrici;
+    const TMetriciText rezultat{m.horizontalAdvance(text), m.height(), m.descent()};
+    m_curent->masuri.insert(text, rezultat);
+    return rezultat;
 }
 
 void TSuprafataTextQt::DeseneazaText(QPoint punct, const QRect &decupare, const QString &text)
@@ -126,7 +151,8 @@ void TDispozitivPaginat::IncepeDocument(const QString &titlu)
     if (m_iesireDeschisa) {
         // A further page of the output kept open.
         if (!static_cast<QPagedPaintDevice *>(m_iesireDeschisa->painter.device())->newPage())
-            throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.").arg(NumeIesire()));
+            throw Exceptie(
+                QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.").arg(NumeIesire()));
         m_document = std::move(m_iesireDeschisa);
         return;
     }

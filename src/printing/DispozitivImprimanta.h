@@ -4,6 +4,9 @@
 #include <memory>
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -130,6 +133,30 @@ private:
     QPainter &m_painter;
     QColor m_culoare = Qt::black;
     int m_unghi = 0;
+    // A font sized for the painter's device and the texts measured with it:
+    // fitting a text tries the same few sizes on every page, for texts that
+    // mostly repeat from page to page.
+    struct TFontPregatit
+    {
+        QFont font;
+        QFontMetrics metrici;
+        QHash<QString, TMetriciText> masuri;
+    };
+    struct TCheieFont
+    {
+        QString Familie;
+        int Grosime;
+        bool Italic;
+        int InaltimeCelula;
+        bool operator==(const TCheieFont &) const = default;
+        friend size_t qHash(const TCheieFont &c, size_t seed = 0)
+        {
+            return qHashMulti(seed, c.Familie, c.Grosime, c.Italic, c.InaltimeCelula);
+        }
+    };
+    QPaintDevice *m_dispozitiv = nullptr;
+    QHash<TCheieFont, std::shared_ptr<TFontPregatit>> m_fonturi;
+    std::shared_ptr<TFontPregatit> m_curent;
 };
 
 // A device that draws its documents with a QPainter on a paged paint device

@@ -110,6 +110,37 @@ TEST(SuprafataTextQt, FontsAreSizedByTheirWholeCell)
     }
 }
 
+// Fonts and measurements are kept for the next pages: a text measured again,
+// after other sizes, typefaces or devices, measures as it would the first time.
+TEST(SuprafataTextQt, MeasuresTheSameTextAnewWithEverySizeTypefaceAndDevice)
+{
+    QImage mica = ImagineAlba(200, 200);
+    QImage mare = ImagineAlba(200, 200);
+    mare.setDotsPerMeterX(mica.dotsPerMeterX() * 4);
+    mare.setDotsPerMeterY(mica.dotsPerMeterY() * 4);
+    const QString text = QStringLiteral("Liceul Teoretic");
+    const auto masoara = [&](QPainter &painter, TSuprafataTextQt &suprafata, int celula, int grosime) {
+        TCerereFont cerere;
+        cerere.InaltimeCelula = celula;
+        cerere.Grosime = grosime;
+        suprafata.SelecteazaFont(cerere);
+        const TMetriciText m = suprafata.MasoaraText(text);
+        const QFontMetrics direct(painter.font(), painter.device());
+        EXPECT_EQ(m, (TMetriciText{direct.horizontalAdvance(text), direct.height(), direct.descent()}))
+            << celula << " " << grosime;
+        return m.Latime;
+    };
+    QPainter painter(&mica);
+    TSuprafataTextQt suprafata(painter);
+    const int latime40 = masoara(painter, suprafata, 40, 400);
+    EXPECT_LT(masoara(painter, suprafata, 20, 400), latime40);
+    EXPECT_GT(masoara(painter, suprafata, 40, 700), latime40);
+    EXPECT_EQ(masoara(painter, suprafata, 40, 400), latime40);
+    painter.end();
+    painter.begin(&mare);
+    masoara(painter, suprafata, 40, 400);
+}
+
 TEST(SuprafataTextQt, TextSitsBelowAndRightOfItsPointAndTurnedAboveAndLeftOfIt)
 {
     TCerereFont cerere;
