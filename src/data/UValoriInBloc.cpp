@@ -43,9 +43,33 @@ QString ListaParametri(const QString &prefix, qsizetype bloc)
 
 QString TValoriInBloc::Cheie(const TReferintaCamp &camp)
 {
+    for (const auto &[r, cheie] : m_chei) {
+        if (r.CodCamp == camp.CodCamp && r.CodPagina == camp.CodPagina && r.CodFormular == camp.CodFormular)
+            return cheie;
+    }
     // As a statement's parameters compare: in the code page the database keeps.
-    return CheieCoduri(Cp1250::PentruStocare(camp.CodFormular), Cp1250::PentruStocare(camp.CodPagina),
-                       Cp1250::PentruStocare(camp.CodCamp));
+    QString cheie = CheieCoduri(Cp1250::PentruStocare(camp.CodFormular),
+                                Cp1250::PentruStocare(camp.CodPagina), Cp1250::PentruStocare(camp.CodCamp));
+    constexpr size_t kChei = 16;
+    if (m_chei.size() >= kChei)
+        m_chei.erase(m_chei.begin());
+    m_chei.emplace_back(camp, cheie);
+    return cheie;
+}
+
+TValoriInBloc::TLinie *TValoriInBloc::LiniaRandului(const TQuery &r, int formular, int pagina, int camp)
+{
+    const QString coduri[3] = {r.Camp(camp).toString(), r.Camp(pagina).toString(),
+                               r.Camp(formular).toString()};
+    if (!m_liniaCautata || coduri[0] != m_codRand[0] || coduri[1] != m_codRand[1] ||
+        coduri[2] != m_codRand[2]) {
+        m_liniaCautata = true;
+        const auto linie = m_profil.find(CheieCoduri(coduri[2], coduri[1], coduri[0]));
+        m_liniaRandului = linie == m_profil.end() ? nullptr : &*linie;
+        for (int i = 0; i < 3; ++i)
+            m_codRand[i] = coduri[i];
+    }
+    return m_liniaRandului;
 }
 
 TValoriInBloc::TValoriInBloc(TDM &dm, std::optional<QList<int>> elevi, const QList<TReferintaCamp> &campuri)
@@ -197,23 +221,20 @@ void TValoriInBloc::CitesteElevii(TQuery &q, const std::optional<QList<int>> &el
         }
     };
     const auto citeste = [&](const TQuery &r) {
-        const QString cheie =
-            CheieCoduri(r.Camp(coloane->formular).toString(), r.Camp(coloane->pagina).toString(),
-                        r.Camp(coloane->camp).toString());
-        const auto linie = m_profil.constFind(cheie);
-        if (linie == m_profil.cend())
+        TLinie *linie = LiniaRandului(r, coloane->formular, coloane->pagina, coloane->camp);
+        if (!linie)
             return;
-        const std::pair<int, QString> unde{r.Camp(coloane->elev).toInt(), cheie};
-        if (m_randuriElevi.contains(unde))
+        const int id = r.Camp(coloane->elev).toInt();
+        if (linie->Elevi.contains(id))
             return; // the first row counts, as in the single lookup
         TRandElev rand;
         rand.Valoare = TDM::ValoareRand(linie->TipDeDate, r.Camp(coloane->text), r.Camp(coloane->numar));
         if (linie->AsociatCu != kElevi) {
             const auto legatura = coloane->legaturi.constFind(linie->AsociatCu);
             if (legatura != coloane->legaturi.cend())
-                rand.Legaturi.insert(linie->AsociatCu, r.Camp(*legatura));
+                rand.Legatura = r.Camp(*legatura);
         }
-        m_randuriElevi.insert(unde, std::move(rand));
+        linie->Elevi.insert(id, std::move(rand));
     };
     if (!elevi) {
         q.SetSQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE ID_ELEVI IS NOT NULL") + filtru);
@@ -234,14 +255,16 @@ void TValoriInBloc::CitesteLegaturile(TQuery &q)
         // The records the candidates' rows link to.
         QList<QVariant> iduri;
         QSet<qint64> vazute;
-        for (const TRandElev &rand : std::as_const(m_randuriElevi)) {
-            const QVariant legatura = rand.Legaturi.value(tabel);
-            if (!legatura.isNull() && !vazute.contains(legatura.toLongLong())) {
-                vazute.insert(legatura.toLongLong());
-                iduri.append(legatura);
+        for (const TLinie &linie : std::as_const(m_profil)) {
+            if (linie.AsociatCu != tabel)
+                continue;
+            for (const TRandElev &rand : linie.Elevi) {
+                if (!rand.Legatura.isNull() && !vazute.contains(rand.Legatura.toLongLong())) {
+                    vazute.insert(rand.Legatura.toLongLong());
+                    iduri.append(rand.Legatura);
+                }
             }
         }
-        QHash<std::pair<qint64, QString>, QString> &randuri = m_randuriTabele[tabel];
         int formular = -1, pagina = -1, camp = -1, text = -1, numar = -1, id = -1;
         const auto deschis = [&](const TQuery &r) {
             if (id < 0) {
@@ -254,14 +277,13 @@ void TValoriInBloc::CitesteLegaturile(TQuery &q)
             }
         };
         const auto citeste = [&](const TQuery &r) {
-            const QString cheie =
-                CheieCoduri(r.Camp(formular).toString(), r.Camp(pagina).toString(), r.Camp(camp).toString());
-            const auto linie = m_profil.constFind(cheie);
-            if (linie == m_profil.cend())
+            TLinie *linie = LiniaRandului(r, formular, pagina, camp);
+            if (!linie || linie->AsociatCu != tabel)
                 return;
-            const std::pair<qint64, QString> unde{r.Camp(id).toLongLong(), cheie};
-            if (!randuri.contains(unde))
-                randuri.insert(unde, TDM::ValoareRand(linie->TipDeDate, r.Camp(text), r.Camp(numar)));
+            const qint64 inregistrare = r.Camp(id).toLongLong();
+            if (!linie->Inregistrari.contains(inregistrare))
+                linie->Inregistrari.insert(inregistrare,
+                                           TDM::ValoareRand(linie->TipDeDate, r.Camp(text), r.Camp(numar)));
         };
         PeBlocuri(q, QStringLiteral("SELECT * FROM \"DATE\" WHERE ID_%1 IN ").arg(tabel), filtru, iduri,
                   deschis, citeste);
@@ -296,25 +318,21 @@ QString TValoriInBloc::Valoare(const TReferintaCamp &camp, int idElev, int adanc
     const PartajareValori::TSursa sursa = PartajareValori::Sursa(linie->OnorezSimilar, linie->SimilarCu);
     QString rezultat;
     if (sursa != PartajareValori::TSursa::Similar)
-        rezultat = ValoareProprie(camp, cheie, *linie, idElev);
+        rezultat = ValoareProprie(camp, *linie, idElev);
     if (sursa != PartajareValori::TSursa::Proprie && rezultat.isEmpty())
         rezultat = Valoare(TDM::ParseCamp(linie->SimilarCu), idElev, adancime + 1);
     return rezultat;
 }
 
-QString TValoriInBloc::ValoareProprie(const TReferintaCamp &camp, const QString &cheie, const TLinie &linie,
-                                      int idElev)
+QString TValoriInBloc::ValoareProprie(const TReferintaCamp &camp, const TLinie &linie, int idElev)
 {
-    const auto rand = m_randuriElevi.constFind({idElev, cheie});
+    const auto rand = linie.Elevi.constFind(idElev);
     if (linie.AsociatCu == kElevi)
-        return rand == m_randuriElevi.cend() ? QString() : rand->Valoare;
+        return rand == linie.Elevi.cend() ? QString() : rand->Valoare;
     // A table "DATE" has no link columns for: the single lookup gives its own error.
     if (!m_tabeleCitite.contains(linie.AsociatCu))
         return m_dm.ValoareCamp(camp, idElev);
-    if (rand == m_randuriElevi.cend())
+    if (rand == linie.Elevi.cend() || rand->Legatura.isNull())
         return QString();
-    const QVariant legatura = rand->Legaturi.value(linie.AsociatCu);
-    if (legatura.isNull())
-        return QString();
-    return m_randuriTabele.value(linie.AsociatCu).value({legatura.toLongLong(), cheie});
+    return linie.Inregistrari.value(rand->Legatura.toLongLong());
 }

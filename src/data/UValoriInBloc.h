@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QHash>
 #include <QList>
@@ -35,6 +36,14 @@ public:
     int Comenzi() const { return m_comenzi; }
 
 private:
+    // A candidate's value row of a field: its shown value and, for a field
+    // of another entity table, its link to that table's record.
+    struct TRandElev
+    {
+        QString Valoare;
+        QVariant Legatura;
+    };
+    // A line of the profile and the value rows read for its field.
     struct TLinie
     {
         TReferintaCamp Camp;
@@ -42,16 +51,16 @@ private:
         QString SimilarCu;
         QString AsociatCu;
         QString TipDeDate;
-    };
-    // A candidate's value row of a field: its shown value and its links to
-    // the records of the other entity tables.
-    struct TRandElev
-    {
-        QString Valoare;
-        QHash<QString, QVariant> Legaturi;
+        // The first row of each candidate, and of each linked record.
+        QHash<int, TRandElev> Elevi;
+        QHash<qint64, QString> Inregistrari;
     };
 
-    static QString Cheie(const TReferintaCamp &camp);
+    // The field's key as the database compares codes; the last keys asked
+    // for are kept, a lookup asks for the same few over and over.
+    QString Cheie(const TReferintaCamp &camp);
+    // The profile line of the codes a value row holds; the last one is kept.
+    TLinie *LiniaRandului(const TQuery &r, int formular, int pagina, int camp);
     void CitesteProfilul(TQuery &q);
     void AdaugaInchiderea(const QList<TReferintaCamp> &campuri);
     QString FiltruCampuri(TQuery *q) const;
@@ -66,7 +75,7 @@ private:
                    D &&deschis, F &&citesteRandul);
 
     QString Valoare(const TReferintaCamp &camp, int idElev, int adancime);
-    QString ValoareProprie(const TReferintaCamp &camp, const QString &cheie, const TLinie &linie, int idElev);
+    QString ValoareProprie(const TReferintaCamp &camp, const TLinie &linie, int idElev);
 
     TDM &m_dm;
     QHash<QString, TLinie> m_profil;
@@ -80,8 +89,9 @@ private:
     // columns "DATE" has (their rows are read).
     QSet<QString> m_tabeleLegate;
     QSet<QString> m_tabeleCitite;
-    // Keys: the candidate or record id, then the field's key.
-    QHash<std::pair<int, QString>, TRandElev> m_randuriElevi;
-    QHash<QString, QHash<std::pair<qint64, QString>, QString>> m_randuriTabele;
+    std::vector<std::pair<TReferintaCamp, QString>> m_chei;
+    QString m_codRand[3];
+    TLinie *m_liniaRandului = nullptr;
+    bool m_liniaCautata = false;
     int m_comenzi = 0;
 };
