@@ -13,6 +13,7 @@
 #include "controls/LargeFontScaler.h"
 #include "controls/QenGridDesen.h"
 #include "controls/QenVirtualGrid.h"
+#include "support/MesajeTest.h"
 
 namespace {
 
@@ -456,4 +457,42 @@ TEST_F(GrilaTest, DraggingAHeaderEdgeResizesTheColumn)
     EXPECT_EQ(m_grila->ColWidths(0), 140);
     EXPECT_EQ(m_grila->MouseCoord(QPoint(150, 60)), QPoint(1, 1));
     EXPECT_EQ(m_grila->MouseCoord(QPoint(500, 60)), QPoint(-1, -1));
+}
+
+TEST_F(GrilaTest, APaintingFailureIsReportedOnceAfterThePaint)
+{
+    Coloana(QStringLiteral("Suma"), Tip::Integer);
+    Coloana(QStringLiteral("Text"));
+    Linii(2);
+    m_grila->OnGetCellValue = [](TQenVirtualGridLine *, int, TQenValoareDate &v) {
+        v.SetString(QStringLiteral("x"));
+    };
+    MesajeTest().Reseteaza();
+    Arata();
+    Imagine();
+    const QImage img = Imagine();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare),
+              QStringList{QStringLiteral("Nepotrivire de date cand citesc coloana Suma")});
+    // The failing cells stay blank; the others paint.
+    EXPECT_EQ(Pixel(img, 1, 2), m_grila->Coloane().Items(1)->Stil(1).CuloareBackgroundNormal());
+}
+
+TEST_F(GrilaTest, ColumnChangesReLayOutAgainWhenThePostedMessageArrives)
+{
+    QSignalSpy rearanjari(m_grila.get(), &TQenVirtualGrid::Rearanjat);
+    TQenVirtualGridColumn *c = Coloana(QStringLiteral("A"), Tip::String, 100);
+    // Add and the width each re-lay out at once; the posted one follows.
+    EXPECT_EQ(rearanjari.count(), 2);
+    EXPECT_EQ(m_grila->ColWidths(0), 100);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(rearanjari.count(), 3);
+    m_grila->Coloane().Delete(c->Index());
+    EXPECT_EQ(m_grila->ColCount(), 1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(rearanjari.count(), 5);
+    // A posted re-layout of a grid already gone is dropped.
+    Coloana(QStringLiteral("B"));
+    m_grila.reset();
+    QCoreApplication::sendPostedEvents();
 }
