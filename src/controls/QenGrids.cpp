@@ -403,6 +403,7 @@ void TQenCustomDrawGrid::mouseMoveEvent(QMouseEvent *event)
     const QPoint punct = event->position().toPoint();
     if (m_redimensionata >= 0) {
         SetColWidths(m_redimensionata, std::max(1, m_latimeStart + punct.x() - m_xStartRedimensionare));
+        ColoanaRedimensionata(m_redimensionata);
         return;
     }
     if (ColoanaDeRedimensionat(punct) >= 0)

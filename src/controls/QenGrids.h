@@ -84,6 +84,8 @@ protected:
     virtual bool SelectCell(int c, int r);
     // After the current cell moved from (colVeche, randVechi).
     virtual void CelulaCurentaSchimbata(int colVeche, int randVechi);
+    // After the user dragged column c to a new width.
+    virtual void ColoanaRedimensionata(int c);
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

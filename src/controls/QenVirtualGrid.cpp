@@ -582,6 +582,15 @@ void TQenVirtualGrid::CelulaCurentaSchimbata(int, int randVechi)
     }
 }
 
+void TQenVirtualGrid::ColoanaRedimensionata(int c)
+{
+    // The dragged width, back before scaling, so that the next re-layout keeps it.
+    if (c < m_coloane.Count()) {
+        const TRaportScalare &r = RaportScalare();
+        m_coloane.Items(c)->m_width = qRound(double(ColWidths(c)) * 96 / logicalDpiY() * r.D / r.N);
+    }
+}
+
 // ---- hover highlight
 
 bool TQenVirtualGrid::SubMouse(const TQenCelulaGrid &celula) const

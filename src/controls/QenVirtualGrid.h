@@ -151,6 +151,8 @@ public:
     void Schimbat();
 
 private:
+    friend class TQenVirtualGrid;
+
     TQenVirtualGridColumns *m_coloane;
     QString m_nume;
     int m_width = 128;
@@ -263,6 +265,7 @@ protected:
     void DeseneazaCelula(QPainter &pictor, int c, int r, const QRect &dreptunghi,
                          TQenStareCelula stare) override;
     void CelulaCurentaSchimbata(int colVeche, int randVechi) override;
+    void ColoanaRedimensionata(int c) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

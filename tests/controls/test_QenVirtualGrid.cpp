@@ -455,6 +455,10 @@ TEST_F(GrilaTest, DraggingAHeaderEdgeResizesTheColumn)
     QTest::mouseMove(m_grila->viewport(), QPoint(140, 10));
     QTest::mouseRelease(m_grila->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(140, 10));
     EXPECT_EQ(m_grila->ColWidths(0), 140);
+    // The next re-layout keeps the dragged width.
+    EXPECT_EQ(m_grila->Coloane().Items(0)->Width(), 140);
+    Linii(1);
+    EXPECT_EQ(m_grila->ColWidths(0), 140);
     EXPECT_EQ(m_grila->MouseCoord(QPoint(150, 60)), QPoint(1, 1));
     EXPECT_EQ(m_grila->MouseCoord(QPoint(500, 60)), QPoint(-1, -1));
 }
