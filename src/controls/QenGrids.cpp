@@ -121,6 +121,9 @@ bool TQenCustomDrawGrid::SelectCell(int c, int r)
 void TQenCustomDrawGrid::CelulaCurentaSchimbata(int, int)
 {}
 
+void TQenCustomDrawGrid::ColoanaRedimensionata(int)
+{}
+
 void TQenCustomDrawGrid::SetTopRow(int r)
 {
     verticalScrollBar()->setValue(r - m_fixedRows);
