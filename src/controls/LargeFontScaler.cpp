@@ -1,5 +1,6 @@
 #include "controls/LargeFontScaler.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QFile>
@@ -55,7 +56,10 @@ TRaportScalare CitesteRaportScalare(const QString &fisier)
 
 int ScaleazaPixeli(int pixeli, const TRaportScalare &raport, int dpi)
 {
-    return pixeli * raport.N / raport.D * dpi / 96;
+    // In 64 bits and held to a sane size: a ratio typed as "99999999:1" must
+    // not overflow the grid's pixel sums.
+    const qint64 rezultat = qint64(pixeli) * raport.N / raport.D * dpi / 96;
+    return int(std::clamp<qint64>(rezultat, 0, kPixeliMaximi));
 }
 
 const TRaportScalare &RaportScalare()

@@ -18,7 +18,11 @@ struct TRaportScalare
 // nothing: both give 1:1.
 TRaportScalare CitesteRaportScalare(const QString &fisier);
 
-// a × N ÷ D × dpi ÷ 96, each division an integer one, left to right.
+// The widest a scaled size gets.
+inline constexpr int kPixeliMaximi = 10000;
+
+// a × N ÷ D × dpi ÷ 96, each division an integer one, left to right, at
+// most kPixeliMaximi.
 int ScaleazaPixeli(int pixeli, const TRaportScalare &raport, int dpi);
 
 // The ratio of this run, read from "LargeFonts.txt" in the data folder on

@@ -192,6 +192,8 @@ struct TQenCelulaGrid
     int Intensitate;
 };
 
+using TQenListaCeluleGrid = QList<TQenCelulaGrid>;
+
 enum class TQenOptiuneGrila {
     goSelectezLinia = 0x1,           // whole-row selection and highlight
     goNuAfisezLiniiVerticale = 0x2,  // no vertical lines between data cells
@@ -236,7 +238,7 @@ public:
 
     // The hover highlight: cells fading out, and one step of the fade (the
     // ticker runs it every 100 ms).
-    const QList<TQenCelulaGrid> &CeluleFierbinti() const { return m_celuleFierbinti; }
+    const TQenListaCeluleGrid &CeluleFierbinti() const { return m_celuleFierbinti; }
     const QTimer &Ticker() const { return m_ticker; }
     void TickTack();
 
@@ -290,7 +292,8 @@ private:
     TQenOptiuniGrila m_optiuni;
     int m_nivelActualizare = 0;
     bool m_distrugere = false;
-    QList<TQenCelulaGrid> m_celuleFierbinti;
+    TQenListaCeluleGrid m_celuleFierbinti;
+    // Ticks on the user-interface thread itself: no thread has to post to the grid.
     QTimer m_ticker;
     QPoint m_celulaMouse{-1, -1};
     QPointer<TQenVGridEditorForm> m_editor;

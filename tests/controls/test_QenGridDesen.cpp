@@ -184,6 +184,7 @@ TEST(LargeFontScaler, ScalingDividesAfterEachStep)
     EXPECT_EQ(ScaleazaPixeli(128, {1, 1}, 120), 160);
     // 7 × 3 ÷ 2 = 10 before the screen step, not 10.5.
     EXPECT_EQ(ScaleazaPixeli(7, {3, 2}, 192), 20);
+    EXPECT_EQ(ScaleazaPixeli(128, {99999999, 1}, 96), kPixeliMaximi);
 }
 
 TEST(LargeFontScaler, TheProgramsRatioComesFromItsDataFolder)
