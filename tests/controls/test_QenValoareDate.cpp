@@ -3,21 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "comun/Exceptie.h"
+#include "controls/MesajExceptie.h"
 #include "controls/QenValoareDate.h"
 
 namespace {
 
 using Tip = TQenTipDeDateColoana;
-
-QString MesajDin(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exceptie &e) {
-        return e.Mesaj();
-    }
-    return QStringLiteral("(nicio exceptie)");
-}
 
 TQenValoareDate Valoare(const QVariant &v, Tip tip)
 {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "comun/Exceptie.h"
+#include "controls/MesajExceptie.h"
 #include "controls/LargeFontScaler.h"
 #include "controls/QenGridDesen.h"
 #include "controls/QenVirtualGrid.h"
@@ -24,16 +25,6 @@ struct TLinieTest : TQenVirtualGridLine
     explicit TLinieTest(int id) : id(id) {}
     int id;
 };
-
-QString MesajDin(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exceptie &e) {
-        return e.Mesaj();
-    }
-    return QStringLiteral("(nicio exceptie)");
-}
 
 // A shown grid at a fixed size and the 1:1 ratio, whatever the data folder holds.
 class GrilaTest : public ::testing::Test
