@@ -1,6 +1,7 @@
 #include "controls/QenGrids.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -247,11 +247,16 @@ public:
     // The pop-up editor while it is open.
     TQenVGridEditorForm *EditorDeschis() const { return m_editor; }
 
+    // Fills the value of one cell. Asked at every paint of every cell in view: it must be cheap.
     std::function<void(TQenVirtualGridLine *linie, int coloana, TQenValoareDate &valoare)> OnGetCellValue;
+    // Receives the value edited in the pop-up editor.
     std::function<void(TQenVirtualGridLine *linie, int coloana, const TQenValoareDate &valoare)>
         OnSetCellValue;
+    // May refuse editing a cell; `permis` starts true.
     std::function<void(TQenVirtualGridLine *linie, int coloana, bool &permis)> OnPotEdita;
+    // Adjusts a data cell's font and background before the hover and row highlights.
     std::function<void(TQenVirtualGridLine *linie, int coloana, TQenFont &font, QColor &fundal)> OnFormatCell;
+    // Has the last word on a data cell's text.
     std::function<void(TQenVirtualGridLine *linie, const TQenValoareDate &valoare, QString &text,
                        int coloana)>
         OnCustomText;
