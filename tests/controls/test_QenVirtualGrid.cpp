@@ -491,3 +491,42 @@ TEST_F(GrilaTest, ColumnChangesReLayOutAgainWhenThePostedMessageArrives)
     m_grila.reset();
     QCoreApplication::sendPostedEvents();
 }
+
+TEST_F(GrilaTest, CellEdgesFollowTheOptionsAndTheLastFixedColumnCastsAShadow)
+{
+    m_grila->SetNrColoaneFixe(1);
+    for (int i = 0; i < 3; ++i)
+        Coloana(QStringLiteral("C"));
+    Linii(3);
+    m_grila->OnGetCellValue = [](TQenVirtualGridLine *, int, TQenValoareDate &v) { v.SetString(QString()); };
+    Arata();
+    ASSERT_TRUE(m_grila->FocusCell(2, 3));
+    // As an image holds them: eight bits a channel.
+    const QColor fundal(m_grila->Coloane().Items(1)->Stil(1).CuloareBackgroundNormal().rgb());
+    const QColor umbra(m_grila->palette().color(QPalette::Dark).rgb());
+    const QColor text(m_grila->palette().color(QPalette::Text).rgb());
+    const QRect date = m_grila->CellRect(1, 2);
+    const QRect header = m_grila->CellRect(1, 0);
+    const QRect fix = m_grila->CellRect(0, 2);
+    const int mijloc = date.center().y();
+
+    QImage img = Imagine();
+    EXPECT_EQ(img.pixelColor(date.right(), mijloc), umbra);
+    EXPECT_EQ(img.pixelColor(date.center().x(), date.top()), umbra);
+    EXPECT_EQ(img.pixelColor(date.center().x(), date.bottom()), umbra);
+    // Fixed columns are ruled in the text colour, the last one with a shadow
+    // from its background to that colour along its right edge.
+    const QList<QColor> trepte = AmestecCulori(fundal, text, 4);
+    EXPECT_EQ(img.pixelColor(fix.right(), mijloc), text);
+    EXPECT_EQ(img.pixelColor(fix.right() - 4, mijloc), trepte.at(0));
+    EXPECT_EQ(img.pixelColor(fix.right() - 1, mijloc), trepte.at(3));
+    EXPECT_EQ(img.pixelColor(fix.right() - 6, mijloc), fundal);
+
+    m_grila->SetOptiuni(TQenOptiuneGrila::goNuAfisezLiniiVerticale |
+                        TQenOptiuneGrila::goNuAfisezLiniiOrizontale);
+    img = Imagine();
+    EXPECT_EQ(img.pixelColor(date.right(), mijloc), fundal);
+    EXPECT_EQ(img.pixelColor(date.center().x(), date.top()), fundal);
+    // The header keeps its vertical edges.
+    EXPECT_EQ(img.pixelColor(header.right(), header.top() + 10), text);
+}
