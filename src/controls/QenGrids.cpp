@@ -16,6 +16,72 @@ namespace {
 // How near a column's right edge the mouse must be to drag it.
 constexpr int kPragRedimensionare = 2;
 
+// One direction of the grid: the sizes of its cells, how many of them are
+// fixed and the first scrolled one in view.
+struct Axa
+{
+    const QList<int> &marimi;
+    int fixe;
+    int prima;
+};
+
+int SumaFixa(const Axa &a)
+{
+    int suma = 0;
+    for (int i = 0; i < a.fixe; ++i)
+        suma += a.marimi.at(i);
+    return suma;
+}
+
+// The cells in view, fixed ones first, each with where it starts; only the
+// cells in view are walked.
+QList<QPair<int, int>> InVedere(const Axa &a, int spatiu)
+{
+    QList<QPair<int, int>> celule;
+    int p = 0;
+    for (int i = 0; i < a.fixe && p < spatiu; p += a.marimi.at(i), ++i)
+        celule.append({i, p});
+    for (int i = a.prima; i < a.marimi.size() && p < spatiu; p += a.marimi.at(i), ++i)
+        celule.append({i, p});
+    return celule;
+}
+
+// The first scrolled cell that shows cell i at the far end of the view.
+int PrimaPanaLa(const Axa &a, int i, int spatiu)
+{
+    const int liber = spatiu - SumaFixa(a);
+    int prima = i, p = a.marimi.at(i);
+    while (prima - 1 >= a.fixe && p + a.marimi.at(prima - 1) <= liber)
+        p += a.marimi.at(--prima);
+    return std::max(prima, a.fixe);
+}
+
+// The first scrolled cell that brings cell i into view with the least scrolling.
+int PrimaCuVedere(const Axa &a, int i, int spatiu)
+{
+    if (i < a.prima)
+        return i;
+    return std::max(a.prima, PrimaPanaLa(a, i, spatiu));
+}
+
+bool Redimensioneaza(QList<int> &marimi, int n, int implicita)
+{
+    n = std::max(n, 1);
+    if (n == marimi.size())
+        return false;
+    marimi.resize(n, implicita);
+    return true;
+}
+
+bool SeteazaMarime(QList<int> &marimi, int i, int marime)
+{
+    marime = std::max(marime, 0);
+    if (marimi.at(i) == marime)
+        return false;
+    marimi[i] = marime;
+    return true;
+}
+
 } // namespace
 
 TQenCustomDrawGrid::TQenCustomDrawGrid(QWidget *parent) : QAbstractScrollArea(parent)
@@ -31,20 +97,14 @@ TQenCustomDrawGrid::TQenCustomDrawGrid(QWidget *parent) : QAbstractScrollArea(pa
 
 void TQenCustomDrawGrid::SetColCount(int n)
 {
-    n = std::max(n, 1);
-    if (n == ColCount())
-        return;
-    m_latimi.resize(n, m_latimeImplicita);
-    Limiteaza();
+    if (Redimensioneaza(m_latimi, n, m_latimeImplicita))
+        Limiteaza();
 }
 
 void TQenCustomDrawGrid::SetRowCount(int n)
 {
-    n = std::max(n, 1);
-    if (n == RowCount())
-        return;
-    m_inaltimi.resize(n, m_inaltimeImplicita);
-    Limiteaza();
+    if (Redimensioneaza(m_inaltimi, n, m_inaltimeImplicita))
+        Limiteaza();
 }
 
 void TQenCustomDrawGrid::SetFixedCols(int n)
@@ -61,18 +121,16 @@ void TQenCustomDrawGrid::SetFixedRows(int n)
 
 void TQenCustomDrawGrid::SetColWidths(int c, int latime)
 {
-    if (m_latimi.at(c) == latime)
+    if (!SeteazaMarime(m_latimi, c, latime))
         return;
-    m_latimi[c] = std::max(latime, 0);
     ActualizeazaBareDerulare();
     viewport()->update();
 }
 
 void TQenCustomDrawGrid::SetRowHeights(int r, int inaltime)
 {
-    if (m_inaltimi.at(r) == inaltime)
+    if (!SeteazaMarime(m_inaltimi, r, inaltime))
         return;
-    m_inaltimi[r] = std::max(inaltime, 0);
     ActualizeazaBareDerulare();
     viewport()->update();
 }
@@ -135,44 +193,14 @@ void TQenCustomDrawGrid::SetLeftCol(int c)
     horizontalScrollBar()->setValue(c - m_fixedCols);
 }
 
-int TQenCustomDrawGrid::LatimeFixa() const
-{
-    int x = 0;
-    for (int c = 0; c < m_fixedCols; ++c)
-        x += m_latimi.at(c);
-    return x;
-}
-
-int TQenCustomDrawGrid::InaltimeFixa() const
-{
-    int y = 0;
-    for (int r = 0; r < m_fixedRows; ++r)
-        y += m_inaltimi.at(r);
-    return y;
-}
-
 QList<QPair<int, int>> TQenCustomDrawGrid::ColoaneVizibile() const
 {
-    QList<QPair<int, int>> coloane;
-    const int latime = viewport()->width();
-    int x = 0;
-    for (int c = 0; c < m_fixedCols && x < latime; x += m_latimi.at(c), ++c)
-        coloane.append({c, x});
-    for (int c = m_leftCol; c < ColCount() && x < latime; x += m_latimi.at(c), ++c)
-        coloane.append({c, x});
-    return coloane;
+    return InVedere({m_latimi, m_fixedCols, m_leftCol}, viewport()->width());
 }
 
 QList<QPair<int, int>> TQenCustomDrawGrid::RanduriVizibile() const
 {
-    QList<QPair<int, int>> randuri;
-    const int inaltime = viewport()->height();
-    int y = 0;
-    for (int r = 0; r < m_fixedRows && y < inaltime; y += m_inaltimi.at(r), ++r)
-        randuri.append({r, y});
-    for (int r = m_topRow; r < RowCount() && y < inaltime; y += m_inaltimi.at(r), ++r)
-        randuri.append({r, y});
-    return randuri;
+    return InVedere({m_inaltimi, m_fixedRows, m_topRow}, viewport()->height());
 }
 
 QRect TQenCustomDrawGrid::CellRect(int c, int r) const
@@ -224,32 +252,13 @@ void TQenCustomDrawGrid::InvalidateRow(int r)
     }
 }
 
-int TQenCustomDrawGrid::RandSusMaxim() const
-{
-    const int spatiu = viewport()->height() - InaltimeFixa();
-    int r = RowCount() - 1, y = m_inaltimi.at(r);
-    while (r - 1 >= m_fixedRows && y + m_inaltimi.at(r - 1) <= spatiu) {
-        --r;
-        y += m_inaltimi.at(r);
-    }
-    return std::max(r, m_fixedRows);
-}
-
-int TQenCustomDrawGrid::ColoanaStangaMaxima() const
-{
-    const int spatiu = viewport()->width() - LatimeFixa();
-    int c = ColCount() - 1, x = m_latimi.at(c);
-    while (c - 1 >= m_fixedCols && x + m_latimi.at(c - 1) <= spatiu) {
-        --c;
-        x += m_latimi.at(c);
-    }
-    return std::max(c, m_fixedCols);
-}
-
 void TQenCustomDrawGrid::ActualizeazaBareDerulare()
 {
-    const int randuri = RandSusMaxim() - m_fixedRows;
-    const int coloane = ColoanaStangaMaxima() - m_fixedCols;
+    // The last cell at the far end of the view.
+    const int randuri =
+        PrimaPanaLa({m_inaltimi, m_fixedRows, m_topRow}, RowCount() - 1, viewport()->height()) - m_fixedRows;
+    const int coloane =
+        PrimaPanaLa({m_latimi, m_fixedCols, m_leftCol}, ColCount() - 1, viewport()->width()) - m_fixedCols;
     verticalScrollBar()->setRange(0, randuri);
     verticalScrollBar()->setPageStep(std::max(1, int(RanduriVizibile().size()) - m_fixedRows - 1));
     horizontalScrollBar()->setRange(0, coloane);
@@ -261,29 +270,14 @@ void TQenCustomDrawGrid::ActualizeazaBareDerulare()
 void TQenCustomDrawGrid::AduInVedere(int c, int r)
 {
     if (r >= m_fixedRows) {
-        if (r < m_topRow) {
-            SetTopRow(r);
-        } else {
-            // Up from r, the rows that fit below the fixed ones.
-            const int spatiu = viewport()->height() - InaltimeFixa();
-            int sus = r, y = m_inaltimi.at(r);
-            while (sus - 1 >= m_fixedRows && y + m_inaltimi.at(sus - 1) <= spatiu)
-                y += m_inaltimi.at(--sus);
-            if (sus > m_topRow)
-                SetTopRow(sus);
-        }
+        const int sus = PrimaCuVedere({m_inaltimi, m_fixedRows, m_topRow}, r, viewport()->height());
+        if (sus != m_topRow)
+            SetTopRow(sus);
     }
     if (c >= m_fixedCols) {
-        if (c < m_leftCol) {
-            SetLeftCol(c);
-        } else {
-            const int spatiu = viewport()->width() - LatimeFixa();
-            int stanga = c, x = m_latimi.at(c);
-            while (stanga - 1 >= m_fixedCols && x + m_latimi.at(stanga - 1) <= spatiu)
-                x += m_latimi.at(--stanga);
-            if (stanga > m_leftCol)
-                SetLeftCol(stanga);
-        }
+        const int stanga = PrimaCuVedere({m_latimi, m_fixedCols, m_leftCol}, c, viewport()->width());
+        if (stanga != m_leftCol)
+            SetLeftCol(stanga);
     }
 }
 
@@ -376,7 +370,8 @@ void TQenCustomDrawGrid::keyPressEvent(QKeyEvent *event)
 
 int TQenCustomDrawGrid::ColoanaDeRedimensionat(const QPoint &punct) const
 {
-    if (!(m_optiuni & TQenGridOptiune::goColSizing) || punct.y() >= InaltimeFixa())
+    if (!(m_optiuni & TQenGridOptiune::goColSizing) ||
+        punct.y() >= SumaFixa({m_inaltimi, m_fixedRows, m_topRow}))
         return -1;
     for (const auto &[c, x] : ColoaneVizibile()) {
         if (std::abs(punct.x() - (x + m_latimi.at(c))) <= kPragRedimensionare)

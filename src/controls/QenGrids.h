@@ -96,15 +96,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    // Left edges of the columns in view, fixed ones first, with the column
-    // numbers; the same for rows. Only the cells in view are walked.
+    // The columns in view, fixed ones first, each with its left edge; the
+    // rows in view with their top edges.
     QList<QPair<int, int>> ColoaneVizibile() const;
     QList<QPair<int, int>> RanduriVizibile() const;
-    int LatimeFixa() const;
-    int InaltimeFixa() const;
-    // The last top row or left column that still fills the view.
-    int RandSusMaxim() const;
-    int ColoanaStangaMaxima() const;
     void ActualizeazaBareDerulare();
     void AduInVedere(int c, int r);
     // The column whose right edge lies under x, in the fixed rows; -1 if none.
