@@ -35,3 +35,4 @@ echo "Pornire pana la fereastra principala, 10000 candidati: $s s, memorie maxim
 
 "$bin/bench_ListaElevi" --benchmark_format=console
 "$bin/bench_ValoareCamp" --benchmark_format=console
+"$bin/bench_QenVirtualGrid" --benchmark_format=console
