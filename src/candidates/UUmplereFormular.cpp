@@ -41,6 +41,7 @@ void UmpleFormular(TTemplate &preview, int idElev)
     if (TDocumentFormular *document = preview.Document())
         pagini = document->Pagini();
     UmplePagini(*DM, pagini, idElev);
+    preview.DupaUmplere(EticheteCampuri(*DM));
 }
 
 void UmpleSiArata(TTemplate &preview, int idElev, const QString &nume)

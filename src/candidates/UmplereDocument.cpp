@@ -6,6 +6,8 @@
 #include "comun/Exceptie.h"
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
+#include "data/UProfilDiploma.h"
+#include "data/UProfilStocat.h"
 #include "data/UValoriInBloc.h"
 #include "editors/NotaText.h"
 #include "forms/DocumentFormular.h"
@@ -114,6 +116,15 @@ void UmpleArie(ISursaValori &valori, const TPaginaFormular &pagina, TZonaText &a
 }
 
 } // namespace
+
+QHash<QString, QString> EticheteCampuri(TDM &dm)
+{
+    QHash<QString, QString> etichete;
+    for (const TLinieProfil &l : ProfilStocat::Linii(dm))
+        etichete.insert(l.CodFormular + QLatin1Char('.') + l.CodPagina + QLatin1Char('.') + l.CodCamp,
+                        ParseazaEticheta(l.EtichetaEditor).Eticheta);
+    return etichete;
+}
 
 void PregatesteUmplerea(TPaginaFormular &pagina)
 {

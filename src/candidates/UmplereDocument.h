@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QString>
 
 class ISursaValori;
 class TDM;
@@ -11,6 +13,10 @@ class TPaginaFormular;
 // every page gets the value of its field (Denumire1), a grade formatted into
 // its zone or its pair of zones, a text cut to the substring Denumire2 and
 // Denumire3 ask for.
+
+// The label of every field of the profile, by its reference
+// "FORMULAR.PAGINA.CAMP" (a zone's Denumire1).
+QHash<QString, QString> EticheteCampuri(TDM &dm);
 
 // Numbers the page's zones ("<n>") before filling: a zone the filling does
 // not reach shows its number.

@@ -67,7 +67,8 @@ int StangaText(TAliniere aliniere, int latimeCutie, int latimeText)
     return 0;
 }
 
-TMetriciText AlegeFontul(ISuprafataText &suprafata, TCerereFont cerere, const QString &text, int latimeCutie)
+TMetriciText AlegeFontul(ISuprafataText &suprafata, TCerereFont cerere, const QString &text, int latimeCutie,
+                         int *celula)
 {
     suprafata.SelecteazaFont(cerere);
     TMetriciText masura = suprafata.MasoaraText(text);
@@ -76,6 +77,8 @@ TMetriciText AlegeFontul(ISuprafataText &suprafata, TCerereFont cerere, const QS
         suprafata.SelecteazaFont(cerere);
         masura = suprafata.MasoaraText(text);
     }
+    if (celula)
+        *celula = cerere.InaltimeCelula;
     return masura;
 }
 

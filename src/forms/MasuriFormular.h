@@ -34,7 +34,9 @@ int StangaText(TAliniere aliniere, int latimeCutie, int latimeText);
 // Chooses the font of a text area: starting at the cell height asked for, it
 // takes one pixel off while the text is wider than the box and the height is
 // at least 3; the last font tried stays selected. Returns its measure.
-TMetriciText AlegeFontul(ISuprafataText &suprafata, TCerereFont cerere, const QString &text, int latimeCutie);
+// When asked, `celula` receives the cell height of that last font.
+TMetriciText AlegeFontul(ISuprafataText &suprafata, TCerereFont cerere, const QString &text, int latimeCutie,
+                         int *celula = nullptr);
 
 // Where a text area lands on the printer, in device pixels.
 struct TPlasareTiparire

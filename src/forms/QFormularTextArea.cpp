@@ -19,7 +19,8 @@ TFormularTextArea::TFormularTextArea(QWidget *parent, const QString &nume) : QWi
     Leaga();
 }
 
-TFormularTextArea::TFormularTextArea(TFormularDePrintat *pagina, TZonaText *zona) : QWidget(pagina), m_zona(zona)
+TFormularTextArea::TFormularTextArea(TFormularDePrintat *pagina, TZonaText *zona)
+    : QWidget(pagina), m_zona(zona)
 {
     Leaga();
 }
@@ -161,6 +162,14 @@ void TFormularTextArea::moveEvent(QMoveEvent *event)
     SchimbareLimite();
 }
 
+void TFormularTextArea::SetSemnalata(bool semnalata)
+{
+    if (semnalata == m_semnalata)
+        return;
+    m_semnalata = semnalata;
+    update();
+}
+
 void TFormularTextArea::ZoomChanged()
 {
     ApplyZoom();
@@ -191,6 +200,11 @@ void TFormularTextArea::paintEvent(QPaintEvent *)
         painter.setPen(Qt::black);
         const QPoint colturi[] = {{0, 0}, {width() - 1, 0}, {width() - 1, height() - 1}, {0, height() - 1}};
         painter.drawPolygon(colturi, 4);
+    }
+    if (m_semnalata) {
+        painter.setPen(QPen(Qt::red, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
     if (suprafata && aspect.Font) {
         const int y = height() - masura.Coborare;

@@ -110,6 +110,10 @@ public:
     void SetIncarcare(bool seIncarca) { m_incarcare = seIncarca; }
 
     bool MouseOver() const { return m_mouseOver; }
+    // Outlined in red on the screen (never on paper): its text would print
+    // too small to read.
+    bool Semnalata() const { return m_semnalata; }
+    void SetSemnalata(bool semnalata);
     void SetMouseOver(bool peste);
 
     // The page the area sits on, or none.
@@ -155,6 +159,7 @@ private:
     bool m_sizing = false;  // millimetres are being derived from pixel bounds
     bool m_incarcare = false;
     bool m_mouseOver = false;
+    bool m_semnalata = false;
     // The bounds ApplyZoom last gave; Qt may report them later, when the area is shown.
     QRect m_limiteAplicate;
 };

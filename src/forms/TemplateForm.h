@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <QDialog>
+#include <QHash>
+#include <QString>
 #include <QString>
 
 class QWidget;
@@ -21,6 +23,9 @@ public:
     virtual void SeteazaCandidat(const QString &nume) { Q_UNUSED(nume); }
     // The document model the preview shows; none when its pages stand on their own.
     virtual TDocumentFormular *Document() { return nullptr; }
+    // The document has just been filled; `etichete` holds the fields' labels
+    // by reference, for what the preview tells the user of its texts.
+    virtual void DupaUmplere(const QHash<QString, QString> &etichete) { Q_UNUSED(etichete); }
 };
 
 // A printable document type: its caption and how to create its preview.

@@ -1,5 +1,7 @@
 #include "forms/UPrintCertificatAcordare.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include "printing/ContextTiparire.h"
 #include "printing/TiparireCertificat.h"
 #include "comun/Actiune.h"
+#include "comun/Mesaje.h"
 
 TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(parent)
 {
@@ -49,6 +52,12 @@ TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(
     gros.setBold(true);
     EtichetaCandidat->setFont(gros);
     principal->addWidget(Panel2);
+    EtichetaConstatari = new QLabel(this);
+    EtichetaConstatari->setObjectName(QStringLiteral("EtichetaConstatari"));
+    EtichetaConstatari->setStyleSheet(QStringLiteral("color: #c00000; padding: 2px 4px;"));
+    EtichetaConstatari->setWordWrap(true);
+    EtichetaConstatari->hide();
+    principal->addWidget(EtichetaConstatari);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -111,8 +120,29 @@ void TPrintCertificatAcordare::SeteazaCandidat(const QString &nume)
     EtichetaCandidat->setText(nume.isEmpty() ? QString() : QStringLiteral("Candidat: ") + nume);
 }
 
+void TPrintCertificatAcordare::DupaUmplere(const QHash<QString, QString> &etichete)
+{
+    m_constatari = VerificaLizibilitatea(*m_document->Pagina(0),
+                                         [&etichete](const QString &d1) { return etichete.value(d1); });
+    QStringList linii;
+    for (const TConstatareLizibilitate &c : std::as_const(m_constatari))
+        linii.append(DescriereConstatare(c));
+    for (TFormularTextArea *arie : FormularDePrintat1->findChildren<TFormularTextArea *>()) {
+        const QString nume = arie->Zona().objectName();
+        arie->SetSemnalata(std::any_of(m_constatari.cbegin(), m_constatari.cend(),
+                                       [&nume](const TConstatareLizibilitate &c) { return c.Arie == nume; }));
+    }
+    EtichetaConstatari->setText(
+        linii.isEmpty() ? QString() : QStringLiteral("Texte prea mici: ") + linii.join(QStringLiteral("; ")));
+    EtichetaConstatari->setVisible(!linii.isEmpty());
+}
+
 void TPrintCertificatAcordare::Button1Click()
 {
+    if (!m_constatari.isEmpty() &&
+        !Mesaje().Intrebare(
+            QStringLiteral("Unele texte sunt prea mici sau nu incap pe certificat. Tiparesc totusi?")))
+        return;
     PrintCertificate(TContextTiparire::Al(this), PageControl1->currentIndex(), *FormularDePrintat1);
 }
 
@@ -130,8 +160,7 @@ void TPrintCertificatAcordare::Button3Click()
 
 THandlerCertificatAcordare::THandlerCertificatAcordare()
     : THandlerFormularDePrintat(QStringLiteral("Certificat Acordare"))
-{
-}
+{}
 
 TTemplate *THandlerCertificatAcordare::CreatePreview(QWidget *owner) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/TemplateForm.h"
+#include "forms/VerificareLizibilitate.h"
 
 class QLabel;
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     QPushButton *RzBitBtn2;
     QPushButton *RzBitBtn3;
     QLabel *EtichetaCandidat;
+    // The texts that would print too small to read, in a line under the buttons.
+    QLabel *EtichetaConstatari;
     QTabWidget *PageControl1;
     QWidget *TabSheet3;
     QScrollArea *ScrollBox1;
@@ -35,6 +38,8 @@ public:
     QPushButton *RzBitBtn4;
 
     TDocumentFormular *Document() override { return m_document; }
+    void DupaUmplere(const QHash<QString, QString> &etichete) override;
+    const QList<TConstatareLizibilitate> &Constatari() const { return m_constatari; }
 
 public slots:
     void Button1Click();
@@ -43,6 +48,7 @@ public slots:
 
 private:
     TDocumentFormular *m_document = nullptr;
+    QList<TConstatareLizibilitate> m_constatari;
 };
 
 // The certificate as a printable document type.

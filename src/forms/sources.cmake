@@ -4,6 +4,7 @@ list(APPEND CERT_CORE_SOURCES
     forms/FontFormular.cpp
     forms/MasuriFormular.cpp
     forms/ParticularizareTextArea.cpp
+    forms/VerificareLizibilitate.cpp
 )
 list(APPEND CERT_UI_SOURCES
     forms/FormularDePrintat.cpp

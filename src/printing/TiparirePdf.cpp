@@ -9,6 +9,7 @@
 #include "data/UTabelEntitate.h"
 #include "data/UValoriInBloc.h"
 #include "forms/DocumentCertificatAcordare.h"
+#include "forms/VerificareLizibilitate.h"
 #include "printing/DispozitivPdf.h"
 #include "printing/LucrareTiparire.h"
 
@@ -32,6 +33,8 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
 
     // Every candidate's values in a few statements; all of them for the whole list.
     TValoriInBloc valori(dm, cerere.Elevi.isEmpty() ? std::nullopt : std::optional<QList<int>>(elevi));
+    const QHash<QString, QString> etichete = EticheteCampuri(dm);
+    const auto eticheta = [&etichete](const QString &denumire1) { return etichete.value(denumire1); };
     const std::unique_ptr<TDocumentFormular> document = CreeazaDocumentCertificatAcordare();
     TPaginaFormular &pagina = *document->Pagina(0);
     TDispozitivPdf pdf(cerere.Fisier, 0, 0, 600);
@@ -44,6 +47,10 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
                                           "fost scris.")
                                .arg(QDir::toNativeSeparators(cerere.Fisier)));
         UmpleDocument(valori, *document, id);
+        if (cerere.Avertisment) {
+            for (const TConstatareLizibilitate &c : VerificaLizibilitatea(pagina, eticheta))
+                cerere.Avertisment(QStringLiteral("Candidatul %1: %2").arg(id).arg(DescriereConstatare(c)));
+        }
         lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
     }
     pdf.InchideIesirea();

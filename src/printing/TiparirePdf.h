@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QList>
@@ -16,6 +17,9 @@ struct TCerereTiparirePdf
     std::optional<double> Stanga;
     std::optional<double> Sus;
     std::optional<bool> Intoarsa;
+    // Told of every text that would print too small to read or does not fit;
+    // the certificate still prints.
+    std::function<void(const QString &avertisment)> Avertisment;
 };
 
 // Prints the certificates of the candidates into one PDF, one page each,

@@ -4,6 +4,7 @@ list(APPEND TESTE_CORE
     forms/test_FontFormular.cpp
     forms/test_MasuriFormular.cpp
     forms/test_ParticularizareTextArea.cpp
+    forms/test_VerificareLizibilitate.cpp
 )
 list(APPEND TESTE_UI
     forms/test_EditorTextFormular.cpp

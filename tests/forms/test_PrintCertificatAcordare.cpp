@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -9,6 +10,7 @@
 #include "forms/FormularDePrintat.h"
 #include "forms/QFormularTextArea.h"
 #include "forms/UPrintCertificatAcordare.h"
+#include "support/MesajeTest.h"
 
 TEST(PrintCertificatAcordare, HoldsTheCardWithItsThirtySevenBoundAreasAndTwelveFonts)
 {
@@ -58,4 +60,40 @@ TEST(PrintCertificatAcordare, ZoomButtonsScaleByTenPercentWithoutMovingMillimetr
     preview.RzBitBtn3->click();
     EXPECT_NEAR(pagina->Zoom(), 100, 1e-9);
     EXPECT_EQ(pagina->size(), QSize(1135, 829));
+}
+
+// Texts the print would shrink below reading size are outlined on the screen,
+// listed under the buttons, and printing them asks first.
+TEST(PrintCertificatAcordare, TooSmallTextsAreOutlinedListedAndAskedAboutBeforePrinting)
+{
+    TPrintCertificatAcordare preview;
+    TFormularDePrintat *pagina = preview.FormularDePrintat1;
+    TFormularTextArea *nume = pagina->FindTextArea(1);
+    const QString lung = QStringLiteral("MARIA-MAGDALENA POPESCU-IONESCU CONSTANTINESCU ANA B");
+    nume->Zona().SetText(lung);
+    pagina->FindTextArea(10)->Zona().SetText(QStringLiteral("Ana"));
+    preview.DupaUmplere(
+        {{QStringLiteral("CertificatAcordare.FATA.C_NUME"), QStringLiteral("Numele si prenumele")}});
+
+    ASSERT_EQ(preview.Constatari().size(), 1);
+    EXPECT_TRUE(nume->Semnalata());
+    EXPECT_FALSE(pagina->FindTextArea(10)->Semnalata());
+    EXPECT_FALSE(preview.EtichetaConstatari->isHidden());
+    EXPECT_TRUE(preview.EtichetaConstatari->text().contains(QStringLiteral("Numele si prenumele")));
+    EXPECT_TRUE(preview.EtichetaConstatari->text().contains(lung));
+
+    // "No" prints nothing: the paper dialog never opens.
+    MesajeTest().Reseteaza();
+    MesajeTest().Raspunde(false);
+    preview.RzBitBtn1->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare),
+              QStringList{
+                  QStringLiteral("Unele texte sunt prea mici sau nu incap pe certificat. Tiparesc totusi?")});
+
+    // A shorter name clears the outline and the line.
+    nume->Zona().SetText(QStringLiteral("ANA POPESCU"));
+    preview.DupaUmplere({});
+    EXPECT_TRUE(preview.Constatari().isEmpty());
+    EXPECT_FALSE(nume->Semnalata());
+    EXPECT_TRUE(preview.EtichetaConstatari->isHidden());
 }

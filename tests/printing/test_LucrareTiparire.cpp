@@ -186,6 +186,18 @@ TEST_F(TiparirePdf, WritesOnePagePerCandidateWithoutAnyWindow)
     const QRectF nume = CuvantPdf(cerere.Fisier, QStringLiteral("POPESCU")).first();
     EXPECT_NEAR(nume.center().x() * kMmPePunctPdf, 25.67 + 35.36 / 2, 0.3);
 
+    // A name too long for the stub is reported and still printed.
+    const QString lung = QStringLiteral("MARIAMAGDALENA POPESCUIONESCU CONSTANTINESCU ANABELA");
+    Executa(*dm, {QStringLiteral("update \"DATE\" set VALOARE_TEXT = '%1' where ID_ELEVI = 2").arg(lung)});
+    QStringList avertismente;
+    cerere.Avertisment = [&avertismente](const QString &a) { avertismente.append(a); };
+    EXPECT_EQ(TiparesteCertificatePdf(*dm, cerere), 2);
+    ASSERT_EQ(avertismente.size(), 1);
+    EXPECT_TRUE(avertismente[0].startsWith(
+        QStringLiteral("Candidatul 2: FormularTextArea1 (Numele si prenumele): \"") + lung))
+        << avertismente[0].toStdString();
+    EXPECT_EQ(CuvantPdf(cerere.Fisier, QStringLiteral("MARIAMAGDALENA")).size(), 2);
+
     cerere.Elevi = {9};
     try {
         TiparesteCertificatePdf(*dm, cerere);
