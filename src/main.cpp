@@ -91,8 +91,10 @@ int main(int argc, char *argv[])
         QStringLiteral("Porneste pana la fereastra principala cu lista candidatilor, apoi se opreste "
                        "(pentru masurarea pornirii)."));
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
+    const QCommandLineOption faraJurnal(QStringLiteral("fara-jurnal"),
+                                        QStringLiteral("Nu trece tiparirea in jurnalul tiparirilor."));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga,
-                      margineSus, intors, drept, doarPornire});
+                      margineSus, intors, drept, doarPornire, faraJurnal});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -133,6 +135,7 @@ int main(int argc, char *argv[])
                 throw Exceptie(QStringLiteral("Alegeti fie --intors, fie --drept."));
             if (linie.isSet(intors) || linie.isSet(drept))
                 tiparire.Intoarsa = linie.isSet(intors);
+            tiparire.Jurnal = !linie.isSet(faraJurnal);
         }
 
         TOptiuniDm optiuni{Locatii(), &Inregistrari(), {}};

@@ -11,6 +11,7 @@
 
 #include "data/Cp1250.h"
 #include "data/UGardaTranzactie.h"
+#include "data/UJurnalTiparire.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "comun/Exceptie.h"
@@ -380,6 +381,8 @@ void TDM::DataModuleCreate()
     CreeazaSchemaEntitati();
     SincronizeazaTipuriDeDate();
     SincronizeazaProfil();
+    // The print log, beside the schema's versions.
+    JurnalTiparire::CreeazaSchema(*this);
     m_pregatit = true;
 }
 

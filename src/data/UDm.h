@@ -128,6 +128,8 @@ public:
     bool Pregatit() const { return m_pregatit; }
     const QString &CaleBazaDeDate() const { return m_caleBaza; }
     const TLocatii &Locatii() const { return m_optiuni.locatii; }
+    // The program's registrations it was created with; none in some tests.
+    const TInregistrari *Inregistrarile() const { return m_optiuni.inregistrari; }
 
     // The schema version stored in CONFID_DB.
     int CitesteVersiune();

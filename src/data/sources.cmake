@@ -6,6 +6,7 @@ list(APPEND CERT_CORE_SOURCES
     data/UDmValori.cpp
     data/UGardaTranzactie.cpp
     data/UInregistrari.cpp
+    data/UJurnalTiparire.cpp
     data/ULegaturi.cpp
     data/UListaInregistrari.cpp
     data/UPartajareValori.cpp

@@ -6,6 +6,10 @@
 #include "comun/Exceptie.h"
 #include "comun/OprireLaSemnal.h"
 #include "data/UDm.h"
+#include "data/UGardaTranzactie.h"
+#include "data/UInregistrari.h"
+#include "data/UJurnalTiparire.h"
+#include "data/UProfilDiploma.h"
 #include "data/UTabelEntitate.h"
 #include "data/UValoriInBloc.h"
 #include "forms/DocumentCertificatAcordare.h"
@@ -54,5 +58,19 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
         lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
     }
     pdf.InchideIesirea();
+    if (cerere.Jurnal) {
+        // The names as the candidate list shows them; one transaction for the whole file.
+        const TClasaListaProfilDiploma *profil =
+            dm.Inregistrarile() ? dm.Inregistrarile()->Profil() : nullptr;
+        const QString expresie = profil ? profil->ListaCampuriElev() : QString();
+        TGardaTranzactie garda(dm);
+        for (const int id : elevi)
+            JurnalTiparire::Inregistreaza(
+                dm, id,
+                TDM::ExpandeazaReferinte(expresie,
+                                         [&](const TReferintaCamp &c) { return valori.ValoareCamp(c, id); }),
+                QDir::toNativeSeparators(cerere.Fisier));
+        garda.Commit();
+    }
     return int(elevi.size());
 }

@@ -20,6 +20,9 @@ struct TCerereTiparirePdf
     // Told of every text that would print too small to read or does not fit;
     // the certificate still prints.
     std::function<void(const QString &avertisment)> Avertisment;
+    // Whether every certificate written goes into the print log (with the
+    // PDF file as its printer).
+    bool Jurnal = true;
 };
 
 // Prints the certificates of the candidates into one PDF, one page each,

@@ -2,6 +2,7 @@
 list(APPEND TESTE_CORE
     data/test_Cp1250.cpp
     data/test_GardaTranzactie.cpp
+    data/test_JurnalTiparire.cpp
     data/test_Profil.cpp
     data/test_ProfilStocat.cpp
     data/test_Sincronizare.cpp

@@ -10,6 +10,7 @@
 #include "printing/DispozitivImprimanta.h"
 #include "printing/LucrareTiparire.h"
 #include "printing/TiparirePdf.h"
+#include "data/UJurnalTiparire.h"
 #include "support/BazaTest.h"
 #include "support/CitirePdf.h"
 
@@ -197,6 +198,17 @@ TEST_F(TiparirePdf, WritesOnePagePerCandidateWithoutAnyWindow)
         QStringLiteral("Candidatul 2: FormularTextArea1 (Numele si prenumele): \"") + lung))
         << avertismente[0].toStdString();
     EXPECT_EQ(CuvantPdf(cerere.Fisier, QStringLiteral("MARIAMAGDALENA")).size(), 2);
+
+    // Both prints are in the log, the second as a reprint, with the file as the printer.
+    const std::vector<TTiparireJurnal> istoric = JurnalTiparire::Istoric(*dm, 1);
+    ASSERT_EQ(istoric.size(), 2u);
+    EXPECT_FALSE(istoric[0].Retiparire);
+    EXPECT_TRUE(istoric[1].Retiparire);
+    EXPECT_EQ(istoric[1].Nume, QStringLiteral("POPESCU"));
+    EXPECT_EQ(istoric[1].Imprimanta, QDir::toNativeSeparators(cerere.Fisier));
+    cerere.Jurnal = false;
+    EXPECT_EQ(TiparesteCertificatePdf(*dm, cerere), 2);
+    EXPECT_EQ(JurnalTiparire::Istoric(*dm, 1).size(), 2u) << "a print without the log";
 
     cerere.Elevi = {9};
     try {
