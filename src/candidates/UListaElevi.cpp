@@ -10,6 +10,7 @@
 
 #include "candidates/UUmplereFormular.h"
 #include "data/UDm.h"
+#include "data/UJurnalTiparire.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "forms/TemplateForm.h"
@@ -63,10 +64,12 @@ TButonFormular::TButonFormular(const THandlerFormularDePrintat &handler, QTreeWi
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
-    setStyleSheet(QStringLiteral("TButonFormular { background-color: %1; border: 1px solid %2; border-radius: 3px; padding: 2px; }"
-                                 "TButonFormular:hover { border: 2px solid %3; }"
-                                 "TButonFormular:pressed { background-color: %2; }")
-                      .arg(CuloareDelphi(15791348), CuloareDelphi(16026986), CuloareDelphi(3983359)));
+    setStyleSheet(
+        QStringLiteral(
+            "TButonFormular { background-color: %1; border: 1px solid %2; border-radius: 3px; padding: 2px; }"
+            "TButonFormular:hover { border: 2px solid %3; }"
+            "TButonFormular:pressed { background-color: %2; }")
+            .arg(CuloareDelphi(15791348), CuloareDelphi(16026986), CuloareDelphi(3983359)));
     connect(this, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { FillAndShow(); }); });
 }
 
@@ -116,8 +119,8 @@ TListaElevi::TListaElevi(QWidget *parent) : QFrame(parent)
 
     VT = new QTreeWidget(this);
     VT->setObjectName(QStringLiteral("VT"));
-    VT->setColumnCount(1);
-    VT->setHeaderLabels({QStringLiteral("Nume si prenume")});
+    VT->setColumnCount(2);
+    VT->setHeaderLabels({QStringLiteral("Nume si prenume"), QStringLiteral("Tiparit")});
     VT->header()->resizeSection(0, 512);
     VT->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     VT->setRootIsDecorated(false);
@@ -140,10 +143,14 @@ TListaElevi::TListaElevi(QWidget *parent) : QFrame(parent)
     RzBitBtn1 = buton("RzBitBtn1", QStringLiteral("Adauga"), 4);
     RzBitBtn2 = buton("RzBitBtn2", QStringLiteral("Modifica"), 84);
     RzBitBtn3 = buton("RzBitBtn3", QStringLiteral("Sterge"), 164);
+    BtnIstoric = buton("BtnIstoric", QStringLiteral("Istoric"), 244);
+    connect(BtnIstoric, &QPushButton::clicked, this,
+            [this] { RuleazaActiune([this] { BtnIstoricClick(); }); });
     connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn1Click(); }); });
     connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
     connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn3Click(); }); });
-    connect(VT, &QTreeWidget::itemDoubleClicked, this, [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
+    connect(VT, &QTreeWidget::itemDoubleClicked, this,
+            [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
 
     // One button per printable document, left to right.
     int x = 4;
@@ -173,7 +180,9 @@ void TListaElevi::Reload()
     if (!profil)
         throw Exceptie(QStringLiteral("NU ai definit profilul diplomei"));
     try {
+        m_tiparite.clear();
         m_lista.Incarca(*DM, kElevi, profil->ListaCampuriElev());
+        m_tiparite = JurnalTiparire::UltimeleTiparari(*DM);
     } catch (...) {
         Refilter();
         throw;
@@ -190,11 +199,34 @@ void TListaElevi::Refilter()
     for (const TLinieElev &linie : m_lista.Linii()) {
         if (filtreaza && !linie.Denumire.contains(filtru, Qt::CaseSensitive))
             continue;
-        auto *nod = new QTreeWidgetItem(VT, {linie.Denumire});
+        const QDateTime tiparit = m_tiparite.value(linie.Id);
+        auto *nod = new QTreeWidgetItem(
+            VT,
+            {linie.Denumire, tiparit.isValid() ? tiparit.toString(QStringLiteral("dd.MM.yyyy")) : QString()});
         nod->setData(0, kRolId, linie.Id);
         if (linie.Id == selectat)
             nod->setSelected(true);
     }
+}
+
+void TListaElevi::BtnIstoricClick()
+{
+    const int id = IdSelectat();
+    if (id < 0) {
+        Mesaje().Informare(kSelectatiUnElev);
+        return;
+    }
+    const std::vector<TTiparireJurnal> istoric = JurnalTiparire::Istoric(*DM, id);
+    if (istoric.empty()) {
+        Mesaje().Informare(QStringLiteral("Certificatul acestui candidat nu a fost tiparit inca."));
+        return;
+    }
+    QStringList linii;
+    for (const TTiparireJurnal &t : istoric)
+        linii.append(QStringLiteral("%1  %2  %3, %4%5")
+                         .arg(t.DataOra.toString(QStringLiteral("dd.MM.yyyy HH:mm")), t.Nume, t.Imprimanta,
+                              t.Utilizator, t.Retiparire ? QStringLiteral(" (retiparire)") : QString()));
+    Mesaje().Informare(QStringLiteral("Tiparirile certificatului:\n") + linii.join(QLatin1Char('\n')));
 }
 
 void TListaElevi::RzBitBtn1Click()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFrame>
+#include <QDateTime>
+#include <QHash>
 #include <QPushButton>
 #include <QString>
 
@@ -63,15 +65,20 @@ public:
     QPushButton *RzBitBtn1;
     QPushButton *RzBitBtn2;
     QPushButton *RzBitBtn3;
+    // The selected candidate's prints.
+    QPushButton *BtnIstoric;
 
 public slots:
     void RzBitBtn1Click();
     void RzBitBtn2Click();
     void RzBitBtn3Click();
+    void BtnIstoricClick();
     void RzEdit1Change();
 
 private:
     TListaInregistrari m_lista;
+    // When each candidate was last printed.
+    QHash<int, QDateTime> m_tiparite;
 };
 
 // The message for an action that needs a selected candidate.

@@ -4,6 +4,7 @@
 
 #include "candidates/UmplereDocument.h"
 #include "data/UDm.h"
+#include "data/UJurnalTiparire.h"
 #include "forms/FormularDePrintat.h"
 #include "forms/QFormularTextArea.h"
 #include "forms/TemplateForm.h"
@@ -47,6 +48,10 @@ void UmpleFormular(TTemplate &preview, int idElev)
 void UmpleSiArata(TTemplate &preview, int idElev, const QString &nume)
 {
     UmpleFormular(preview, idElev);
+    preview.LaTiparire = [idElev, nume](const QString &imprimanta) {
+        if (DM)
+            JurnalTiparire::Inregistreaza(*DM, idElev, nume, imprimanta);
+    };
     preview.SeteazaCandidat(nume);
     // Maximised; sized to the work area too, for window managers that ignore it.
     if (const QScreen *ecran = preview.screen())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -26,6 +28,8 @@ public:
     // The document has just been filled; `etichete` holds the fields' labels
     // by reference, for what the preview tells the user of its texts.
     virtual void DupaUmplere(const QHash<QString, QString> &etichete) { Q_UNUSED(etichete); }
+    // Told the printer's name after each certificate printed from the preview.
+    std::function<void(const QString &imprimanta)> LaTiparire;
 };
 
 // A printable document type: its caption and how to create its preview.

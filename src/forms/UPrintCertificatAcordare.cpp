@@ -143,7 +143,10 @@ void TPrintCertificatAcordare::Button1Click()
         !Mesaje().Intrebare(
             QStringLiteral("Unele texte sunt prea mici sau nu incap pe certificat. Tiparesc totusi?")))
         return;
-    PrintCertificate(TContextTiparire::Al(this), PageControl1->currentIndex(), *FormularDePrintat1);
+    const std::optional<QString> imprimanta =
+        PrintCertificate(TContextTiparire::Al(this), PageControl1->currentIndex(), *FormularDePrintat1);
+    if (imprimanta && LaTiparire)
+        LaTiparire(*imprimanta);
 }
 
 void TPrintCertificatAcordare::Button2Click()

@@ -11,13 +11,13 @@
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
 
-void PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina)
+std::optional<QString> PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina)
 {
     {
         const TAllStuffReg verificare;
         if (!TLucrareTiparire(verificare).Configurata()) {
             Mesaje().Informare(QStringLiteral("Configureaza imprimanta"));
-            return;
+            return std::nullopt;
         }
     }
     // The job's settings: the paper dialog records its tick in them, and
@@ -28,10 +28,11 @@ void PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &p
     bool intoarsa = false;
     if (AskPaperInsertion(context.DialogHartie(), setari, side, margini.Stanga, margini.Sus, intoarsa) !=
         QDialog::Accepted)
-        return;
+        return std::nullopt;
     (side == 0 ? setari.FrontLeft : setari.BackLeft) = margini.Stanga;
     (side == 0 ? setari.FrontTop : setari.BackTop) = margini.Sus;
     IDispozitivImprimanta &dispozitiv = context.Dispozitiv();
     SetupPrinterPage(dispozitiv, false);
     lucrare.TiparestePagina(dispozitiv, pagina.Model(), side, intoarsa, margini);
+    return dispozitiv.Imprimante().value(dispozitiv.ImprimantaCurenta());
 }

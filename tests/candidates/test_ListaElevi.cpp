@@ -8,17 +8,20 @@
 #include <QTreeWidget>
 
 #include "candidates/UListaElevi.h"
+#include "data/UJurnalTiparire.h"
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/TemplateForm.h"
 #include "shell/UCertificatAcordareMain.h"
 #include "support/BazaTest.h"
+#include "support/MesajeTest.h"
 
 namespace {
 
 QString Nume(int id, const QString &nume)
 {
-    return QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                          "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', 0, %2)")
+    return QStringLiteral(
+               "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+               "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', 0, %2)")
         .arg(nume)
         .arg(id);
 }
@@ -62,10 +65,11 @@ protected:
             InregistreazaCertificatAcordare(Inregistrari());
         m_dm = Porneste();
         ASSERT_TRUE(m_dm->Pregatit());
-        Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"), QStringLiteral("insert into ELEVI values (2)"),
-                        QStringLiteral("insert into ELEVI values (3)"), QStringLiteral("insert into ELEVI values (4)"),
-                        Nume(1, QStringLiteral("MARIANA")), Nume(2, QStringLiteral("DAN")),
-                        Nume(3, QStringLiteral("Ana"))});
+        Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"),
+                        QStringLiteral("insert into ELEVI values (2)"),
+                        QStringLiteral("insert into ELEVI values (3)"),
+                        QStringLiteral("insert into ELEVI values (4)"), Nume(1, QStringLiteral("MARIANA")),
+                        Nume(2, QStringLiteral("DAN")), Nume(3, QStringLiteral("Ana"))});
         DM = m_dm.get();
     }
     void TearDown() override
@@ -97,18 +101,21 @@ TEST_F(ListaElevi, DeletingNeedsASelectionAndAConfirmationAndKeepsTheFilter)
     lista.RzEdit1->setText(QStringLiteral("A"));
 
     lista.RzBitBtn3->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Va rog selectati un elev!")});
 
     Selecteaza(lista, QStringLiteral("DAN"));
     MesajeTest().Raspunde(false);
     lista.RzBitBtn3->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare), QStringList{QStringLiteral("Doriti sa stergeti elevul: ")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare),
+              QStringList{QStringLiteral("Doriti sa stergeti elevul: ")});
     EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 4);
 
     MesajeTest().Raspunde(true);
     lista.RzBitBtn3->click();
     EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 3);
-    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from \"DATE\" where ID_ELEVI = 2")).toInt(), 0);
+    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from \"DATE\" where ID_ELEVI = 2")).toInt(),
+              0);
     EXPECT_EQ(lista.RzEdit1->text(), QStringLiteral("A"));
     EXPECT_EQ(Afisate(lista), (QStringList{QStringLiteral("Ana"), QStringLiteral("MARIANA")}));
     EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
@@ -127,7 +134,8 @@ TEST_F(ListaElevi, OneButtonPerDocumentTypeAndNoSelectionIsReported)
     EXPECT_EQ(butoane.first()->text(), ListaHandlere().Handler(0).Caption());
 
     butoane.first()->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Va rog selectati un elev!")});
     EXPECT_EQ(butoane.first()->Preview(), nullptr);
 }
 
@@ -141,11 +149,48 @@ TEST_F(ListaElevi, MainWindowHoldsTheListAndTheConfigurationMenu)
 
     QStringList intrari;
     for (QAction *a : fereastra.Configurare1->actions())
-        intrari.append(a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
-    EXPECT_EQ(intrari, (QStringList{QStringLiteral("Configurareimprimanta2=Configurare imprimanta"),
-                                    QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
-                                    QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
-                                    QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
-                                    QStringLiteral("ImportdinExcel1=Import din Excel")}));
+        intrari.append(a->isSeparator() ? QStringLiteral("-")
+                                        : a->objectName() + QLatin1Char('=') + a->text());
+    EXPECT_EQ(intrari,
+              (QStringList{QStringLiteral("Configurareimprimanta2=Configurare imprimanta"),
+                           QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
+                           QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
+                           QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
+                           QStringLiteral("ImportdinExcel1=Import din Excel")}));
     EXPECT_EQ(fereastra.Configurare1->title(), QStringLiteral("Configurare"));
+}
+
+// What was printed, from the print log: the last print's date beside each
+// candidate, and a candidate's prints on request.
+TEST_F(ListaElevi, ShowsWhenEachCandidateWasLastPrintedAndTheirPrints)
+{
+    JurnalTiparire::Inregistreaza(*m_dm, 2, QStringLiteral("DAN"), QStringLiteral("Laser"),
+                                  QDateTime(QDate(2026, 6, 1), QTime(9, 0)));
+    JurnalTiparire::Inregistreaza(*m_dm, 2, QStringLiteral("DAN"), QStringLiteral("Laser"),
+                                  QDateTime(QDate(2026, 6, 3), QTime(10, 15)));
+    TListaElevi lista;
+    lista.Reload();
+    EXPECT_EQ(lista.VT->headerItem()->text(1), QStringLiteral("Tiparit"));
+    for (int i = 0; i < lista.VT->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *nod = lista.VT->topLevelItem(i);
+        EXPECT_EQ(nod->text(1),
+                  nod->text(0) == QLatin1String("DAN") ? QStringLiteral("03.06.2026") : QString())
+            << nod->text(0).toStdString();
+    }
+
+    MesajeTest().Reseteaza();
+    Selecteaza(lista, QStringLiteral("DAN"));
+    lista.BtnIstoric->click();
+    const QStringList info = MesajeTest().Texte(TMesajeTest::Tip::Informare);
+    ASSERT_EQ(info.size(), 1);
+    EXPECT_TRUE(info[0].contains(QStringLiteral("01.06.2026 09:00  DAN  Laser")));
+    EXPECT_TRUE(info[0].contains(QStringLiteral("03.06.2026 10:15  DAN  Laser")));
+    EXPECT_TRUE(info[0].contains(QStringLiteral("(retiparire)")));
+
+    MesajeTest().Reseteaza();
+    lista.VT->clearSelection();
+    Selecteaza(lista, QStringLiteral("Ana"));
+    lista.BtnIstoric->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Certificatul acestui candidat nu a fost tiparit inca.")});
 }

@@ -45,10 +45,7 @@ protected:
         MesajeTest().Reseteaza();
         m_preview.FormularDePrintat1->FindTextArea(1)->SetText(QStringLiteral("Popescu Ana"));
     }
-    void TearDown() override
-    {
-        InstaleazaStocareSetari(nullptr);
-    }
+    void TearDown() override { InstaleazaStocareSetari(nullptr); }
     void Configureaza(quint8 feedMode)
     {
         TAllStuffReg s;
@@ -58,7 +55,8 @@ protected:
     QList<TDispozitivImprimantaInregistrare::Operatie> Texte() const
     {
         QList<TDispozitivImprimantaInregistrare::Operatie> texte;
-        for (const auto &o : m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::DeseneazaText)) {
+        for (const auto &o :
+             m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::DeseneazaText)) {
             if (o.Text == QLatin1String("Popescu Ana"))
                 texte.append(o);
         }
@@ -73,8 +71,9 @@ protected:
 
 TEST_F(TiparireCertificat, RefusesUntilThePrinterIsConfigured)
 {
-    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Configureaza imprimanta")});
+    EXPECT_EQ(PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1), std::nullopt);
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Configureaza imprimanta")});
     EXPECT_TRUE(m_imprimanta.Operatii.isEmpty());
 }
 
@@ -84,17 +83,22 @@ TEST_F(TiparireCertificat, MarginsShiftEveryAreaAndAreStoredForNextTime)
     RaspundeLaDialog(QStringLiteral("0"), QStringLiteral("0"), true);
     PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
     RaspundeLaDialog(QStringLiteral("2,5"), QStringLiteral("-1"), true);
-    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
+    // The printer that took the page, for the print log.
+    const std::optional<QString> imprimanta = PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
+    ASSERT_TRUE(imprimanta.has_value());
+    EXPECT_EQ(*imprimanta, m_imprimanta.Imprimante().value(m_imprimanta.ImprimantaCurenta()));
 
     const auto texte = Texte();
     ASSERT_EQ(texte.size(), 2);
     // 600 dots per inch: 2.5 mm is 59 dots to the right, 1 mm is 24 dots up.
     EXPECT_NEAR(texte[1].Punct.x() - texte[0].Punct.x(), 2.5 * 600 / 25.4, 1.0);
     EXPECT_NEAR(texte[1].Punct.y() - texte[0].Punct.y(), -1.0 * 600 / 25.4, 1.0);
-    const auto documente = m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::IncepeDocument);
+    const auto documente =
+        m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::IncepeDocument);
     ASSERT_EQ(documente.size(), 2);
     EXPECT_EQ(documente[0].Text, QStringLiteral("Diploma de examen national - fata"));
-    const auto setari = m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::SetariDispozitiv);
+    const auto setari =
+        m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::SetariDispozitiv);
     EXPECT_EQ(setari.last().Setari.Orientare, TSetariDispozitiv::Peisaj);
 
     TAllStuffReg citite;
@@ -112,9 +116,10 @@ TEST_F(TiparireCertificat, CancellingPrintsNothingKeepsTheMarginsAndTheTick)
         s.FrontLeft = 1.5;
     }
     RaspundeLaDialog(QStringLiteral("nu e numar"), QStringLiteral("9"), false);
-    PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1);
+    EXPECT_EQ(PrintCertificate(m_context, 0, *m_preview.FormularDePrintat1), std::nullopt);
 
-    EXPECT_TRUE(m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::IncepeDocument).isEmpty());
+    EXPECT_TRUE(
+        m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::IncepeDocument).isEmpty());
     EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
     TAllStuffReg citite;
     EXPECT_DOUBLE_EQ(citite.FrontLeft, 1.5);
