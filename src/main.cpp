@@ -27,7 +27,7 @@ namespace {
 bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "-h", "--help"}) {
+        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--tipareste-proba", "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
@@ -73,6 +73,12 @@ int main(int argc, char *argv[])
         QStringLiteral("tipareste-pdf"),
         QStringLiteral("Tipareste certificatele in fisierul PDF dat, fara ferestre."),
         QStringLiteral("fisier"));
+    const QCommandLineOption tiparesteProba(
+        QStringLiteral("tipareste-proba"),
+        QStringLiteral(
+            "Tipareste in fisierul PDF dat o proba pe hartie simpla: textele, conturul fiecarei zone, "
+            "rigle si cruci in colturile cartonului; nu intra in jurnal."),
+        QStringLiteral("fisier"));
     const QCommandLineOption elev(
         QStringLiteral("elev"),
         QStringLiteral("Numarul (ID_ELEVI) candidatului de tiparit; se poate repeta."),
@@ -93,8 +99,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
     const QCommandLineOption faraJurnal(QStringLiteral("fara-jurnal"),
                                         QStringLiteral("Nu trece tiparirea in jurnalul tiparirilor."));
-    linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga,
-                      margineSus, intors, drept, doarPornire, faraJurnal});
+    linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, tiparesteProba, elev, toti,
+                      margineStanga, margineSus, intors, drept, doarPornire, faraJurnal});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -110,8 +116,13 @@ int main(int argc, char *argv[])
             linie.value(dosarDate), TLocatii::BazaDeDate(Inregistrari().Profil()->NumeBazaDeDate())));
 
         TCerereTiparirePdf tiparire;
-        if (linie.isSet(tiparestePdf)) {
-            tiparire.Fisier = QDir::current().absoluteFilePath(linie.value(tiparestePdf));
+        const bool proba = linie.isSet(tiparesteProba);
+        if (proba && linie.isSet(tiparestePdf))
+            throw Exceptie(QStringLiteral("Alegeti fie --tipareste-pdf, fie --tipareste-proba."));
+        if (linie.isSet(tiparestePdf) || proba) {
+            tiparire.Fisier =
+                QDir::current().absoluteFilePath(linie.value(proba ? tiparesteProba : tiparestePdf));
+            tiparire.Proba = proba;
             if (linie.isSet(toti) == linie.isSet(elev))
                 throw Exceptie(
                     QStringLiteral("Alegeti fie --toti, fie unul sau mai multi candidati cu --elev."));
@@ -152,7 +163,7 @@ int main(int argc, char *argv[])
         OprireLaSemnal::Instaleaza();
         if (linie.isSet(pregatesteBaza))
             return dm.Pregatit() ? 0 : 2;
-        if (linie.isSet(tiparestePdf)) {
+        if (linie.isSet(tiparestePdf) || proba) {
             if (!dm.Pregatit())
                 return 2;
             tiparire.Avertisment = [](const QString &avertisment) {

@@ -109,10 +109,17 @@ void TZonaText::PrintTo(IDispozitivImprimanta &dispozitiv, bool oglindit, TDirec
     const TAspectText aspect = AspectEfectiv(m_text, m_font, m_alignment, c);
     if (!aspect.Font)
         return;
+    const QRectF loc = LocTiparireMm(deplasareVerticala, deplasareOrizontala);
+    TiparesteText(dispozitiv, CerereFont(aspect, 1, oglindit), aspect.Font->Size(), aspect.Text,
+                  aspect.Aliniere, loc.left(), loc.top(), m_width, m_height, oglindit);
+}
+
+QRectF TZonaText::LocTiparireMm(double deplasareVerticala, double deplasareOrizontala) const
+{
+    const TParticularizareTextArea *c = Particularizare(false);
     const double stanga = m_left + deplasareOrizontala + 0.5 * (c ? c->DeplasareOrizontala : 0);
     const double sus = m_top + deplasareVerticala + 0.5 * (c ? c->DeplasareVerticala : 0);
-    TiparesteText(dispozitiv, CerereFont(aspect, 1, oglindit), aspect.Font->Size(), aspect.Text,
-                  aspect.Aliniere, stanga, sus, m_width, m_height, oglindit);
+    return QRectF(stanga, sus, m_width, m_height);
 }
 
 // ---------------------------------------------------------------------------
@@ -170,6 +177,42 @@ void TPaginaFormular::PrintAll(IDispozitivImprimanta &dispozitiv, bool oglindit,
     const double vertical = deplasareVerticala + m_deltaSus;
     for (TZonaText *zona : TextAreas())
         zona->PrintTo(dispozitiv, oglindit, director, m_latime, m_inaltime, vertical, orizontal);
+}
+
+void TPaginaFormular::PrintProba(IDispozitivImprimanta &dispozitiv, bool oglindit, double deplasareOrizontala,
+                                 double deplasareVerticala)
+{
+    const double orizontal = deplasareOrizontala + m_deltaStanga;
+    const double vertical = deplasareVerticala + m_deltaSus;
+    const TCapabilitatiDispozitiv c = dispozitiv.Capabilitati();
+    // A point of the sheet in millimetres, on the device, turned with the page.
+    const auto punct = [&](double x, double y) {
+        return PlaseazaText(c, DreptunghiTiparire(c, x, y, 0, 0), TAliniere::Stanga, {}, oglindit)
+            .Dreptunghi.topLeft();
+    };
+    const auto linie = [&](double x1, double y1, double x2, double y2) {
+        dispozitiv.DeseneazaLinie(punct(x1, y1), punct(x2, y2));
+    };
+    for (const TZonaText *zona : TextAreas()) {
+        const QRectF r = zona->LocTiparireMm(vertical, orizontal);
+        linie(r.left(), r.top(), r.right(), r.top());
+        linie(r.right(), r.top(), r.right(), r.bottom());
+        linie(r.right(), r.bottom(), r.left(), r.bottom());
+        linie(r.left(), r.bottom(), r.left(), r.top());
+    }
+    // The ruler: a tick every millimetre, longer every 5 and 10.
+    const auto lungime = [](int mm) { return mm % 10 == 0 ? 3.0 : mm % 5 == 0 ? 2.0 : 1.0; };
+    for (int mm = 0; mm <= int(m_latime); ++mm)
+        linie(orizontal + mm, vertical, orizontal + mm, vertical + lungime(mm));
+    for (int mm = 0; mm <= int(m_inaltime); ++mm)
+        linie(orizontal, vertical + mm, orizontal + lungime(mm), vertical + mm);
+    // A cross of 10 mm at each corner of the card.
+    for (const double x : {orizontal, orizontal + m_latime}) {
+        for (const double y : {vertical, vertical + m_inaltime}) {
+            linie(x - 5, y, x + 5, y);
+            linie(x, y - 5, x, y + 5);
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

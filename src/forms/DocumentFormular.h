@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -91,6 +92,9 @@ public:
     void PrintTo(IDispozitivImprimanta &dispozitiv, bool oglindit, TDirectorModificari &director,
                  double latimePagina, double inaltimePagina, double deplasareVerticala,
                  double deplasareOrizontala);
+    // Where the zone prints, in millimetres from the sheet's corner: its own
+    // place shifted by the offsets and by its customisation's half-millimetre nudges.
+    QRectF LocTiparireMm(double deplasareVerticala, double deplasareOrizontala) const;
 
     void FontChanged() override { emit Schimbata(); }
     void FontReleased() override { m_font = nullptr; }
@@ -158,6 +162,11 @@ public:
     // this page's own deltas (mm). The caller opens and ends the document.
     void PrintAll(IDispozitivImprimanta &dispozitiv, bool oglindit, TDirectorModificari &director,
                   double deplasareOrizontala, double deplasareVerticala);
+    // What a proof on plain paper adds to PrintAll: a thin outline of every
+    // zone, a millimetre ruler along the card's top and left edges and a
+    // cross at each of its corners, shifted and turned as the zones are.
+    void PrintProba(IDispozitivImprimanta &dispozitiv, bool oglindit, double deplasareOrizontala,
+                    double deplasareVerticala);
 
 private:
     double m_latime = 10.0;

@@ -43,11 +43,13 @@ TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(
         return b;
     };
     RzBitBtn1 = buton(Panel2, "RzBitBtn1", QStringLiteral("Tipareste"), 3);
-    RzBitBtn2 = buton(Panel2, "RzBitBtn2", QStringLiteral("Mareste"), 102);
-    RzBitBtn3 = buton(Panel2, "RzBitBtn3", QStringLiteral("Micsoreaza"), 201);
+    BtnProba = buton(Panel2, "BtnProba", QStringLiteral("Proba pe hartie"), 102);
+    BtnProba->setFixedWidth(112);
+    RzBitBtn2 = buton(Panel2, "RzBitBtn2", QStringLiteral("Mareste"), 217);
+    RzBitBtn3 = buton(Panel2, "RzBitBtn3", QStringLiteral("Micsoreaza"), 316);
     EtichetaCandidat = new QLabel(Panel2);
     EtichetaCandidat->setObjectName(QStringLiteral("EtichetaCandidat"));
-    EtichetaCandidat->setGeometry(310, 2, 700, 24);
+    EtichetaCandidat->setGeometry(425, 2, 700, 24);
     QFont gros = EtichetaCandidat->font();
     gros.setBold(true);
     EtichetaCandidat->setFont(gros);
@@ -110,6 +112,11 @@ TPrintCertificatAcordare::TPrintCertificatAcordare(QWidget *parent) : TTemplate(
     InstaleazaEditareTextArea(*this);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button1Click(); }); });
+    connect(BtnProba, &QPushButton::clicked, this, [this] {
+        RuleazaActiune([this] {
+            PrintProof(TContextTiparire::Al(this), PageControl1->currentIndex(), *FormularDePrintat1);
+        });
+    });
     connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button2Click(); }); });
     connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Button3Click(); }); });
     connect(RzBitBtn4, &QPushButton::clicked, this, &QDialog::reject);

@@ -24,6 +24,8 @@ public:
 
     QWidget *Panel2;
     QPushButton *RzBitBtn1;
+    // A proof of the placing on plain paper.
+    QPushButton *BtnProba;
     QPushButton *RzBitBtn2;
     QPushButton *RzBitBtn3;
     QLabel *EtichetaCandidat;

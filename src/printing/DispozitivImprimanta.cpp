@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 #include "comun/Exceptie.h"
 
@@ -226,6 +227,18 @@ void TDispozitivPaginat::DeseneazaImagine(const QImage &imagine, const QRect &dr
     m_document->painter.drawImage(dreptunghi, imagine);
 }
 
+void TDispozitivPaginat::DeseneazaLinie(QPoint de, QPoint la)
+{
+    CerePagina("linie");
+    QPainter &p = m_document->painter;
+    p.save();
+    // A tenth of a millimetre wide, as thin as a printer shows well.
+    const int dpi = std::max(1, p.device()->logicalDpiX());
+    p.setPen(QPen(Qt::black, std::max(1.0, dpi / 254.0)));
+    p.drawLine(de, la);
+    p.restore();
+}
+
 // ---------------------------------------------------------------------------
 
 namespace {
@@ -321,6 +334,18 @@ void TDispozitivImprimantaInregistrare::DeseneazaText(QPoint punct, const QRect 
     o.Font = m_font;
     o.Punct = punct;
     o.Dreptunghi = decupare;
+    Operatii.append(o);
+}
+
+void TDispozitivImprimantaInregistrare::DeseneazaLinie(QPoint de, QPoint la)
+{
+    if (!m_deschis)
+        throw Exceptie(QStringLiteral("Nu exista niciun document deschis la imprimanta (linie)."));
+    if (!EroareLaDesen.isEmpty())
+        throw Exceptie(EroareLaDesen);
+    Operatie o = OperatieNoua(TipOperatie::DeseneazaLinie, QString());
+    o.Punct = de;
+    o.Punct2 = la;
     Operatii.append(o);
 }
 

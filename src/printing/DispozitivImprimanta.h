@@ -113,6 +113,8 @@ public:
 
     virtual TCapabilitatiDispozitiv Capabilitati() = 0;
     virtual void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) = 0;
+    // A thin black line between two device points, both included.
+    virtual void DeseneazaLinie(QPoint de, QPoint la) = 0;
 };
 
 // The text operations on any QPainter: a widget, a printer, a PDF, a QImage.
@@ -181,6 +183,7 @@ public:
     TMetriciText MasoaraText(const QString &text) override;
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
+    void DeseneazaLinie(QPoint de, QPoint la) override;
 
 protected:
     TDispozitivPaginat();
@@ -223,7 +226,8 @@ public:
         TerminaDocument,
         SelecteazaFont,
         DeseneazaText,
-        DeseneazaImagine
+        DeseneazaImagine,
+        DeseneazaLinie
     };
     struct Operatie
     {
@@ -232,7 +236,8 @@ public:
         int Index = -1; // printer index
         TSetariDispozitiv Setari;
         TCerereFont Font; // the font selected when the operation ran
-        QPoint Punct;
+        QPoint Punct;     // where a text or a line starts
+        QPoint Punct2;    // where a line ends
         QRect Dreptunghi; // clipping rectangle or picture rectangle
         QSize MarimeImagine;
     };
@@ -265,6 +270,7 @@ public:
     TMetriciText MasoaraText(const QString &text) override;
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
+    void DeseneazaLinie(QPoint de, QPoint la) override;
 
 private:
     TCerereFont m_font;

@@ -103,6 +103,11 @@ void TDispozitivProgram::DeseneazaText(QPoint punct, const QRect &decupare, cons
     Activ().DeseneazaText(punct, decupare, text);
 }
 
+void TDispozitivProgram::DeseneazaLinie(QPoint de, QPoint la)
+{
+    Activ().DeseneazaLinie(de, la);
+}
+
 void TDispozitivProgram::DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi)
 {
     Activ().DeseneazaImagine(imagine, dreptunghi);

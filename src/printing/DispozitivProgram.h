@@ -36,6 +36,7 @@ public:
     TMetriciText MasoaraText(const QString &text) override;
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
+    void DeseneazaLinie(QPoint de, QPoint la) override;
 
 private:
     IDispozitivImprimanta &Activ();

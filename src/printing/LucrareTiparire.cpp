@@ -61,6 +61,15 @@ TMargini TLucrareTiparire::Margini(int side) const
                      : TMargini{m_setari.BackLeft, m_setari.BackTop};
 }
 
+void TLucrareTiparire::TiparesteProba(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side,
+                                      bool intoarsa, const TMargini &margini) const
+{
+    Document(dispozitiv, Titlu(side) + QStringLiteral(" - proba"), [&] {
+        pagina.PrintAll(dispozitiv, intoarsa, DirectorModificari(), margini.Stanga, margini.Sus);
+        pagina.PrintProba(dispozitiv, intoarsa, margini.Stanga, margini.Sus);
+    });
+}
+
 void TLucrareTiparire::TiparestePagina(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side,
                                        bool intoarsa, const TMargini &margini) const
 {

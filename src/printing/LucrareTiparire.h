@@ -57,6 +57,11 @@ public:
     // zones only once the feed mode is known (1 to 4).
     void TiparestePagina(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side, bool intoarsa,
                          const TMargini &margini) const;
+    // A proof on plain paper: the page as TiparestePagina prints it, with the
+    // outline of every zone, the card's rulers and corner crosses; printed
+    // whether or not the feed mode is known.
+    void TiparesteProba(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side, bool intoarsa,
+                        const TMargini &margini) const;
 
 private:
     TValoriSetariImprimanta m_setari;

@@ -11,15 +11,12 @@
 #include "printing/PrintWizUnit.h"
 #include "printing/UAllStuffReg.h"
 
-std::optional<QString> PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina)
+namespace {
+
+// The paper dialog, then the page on the context's printer: the certificate
+// or its proof. The printer's name, or nothing when the user gave up.
+std::optional<QString> Tipareste(TContextTiparire &context, int side, TFormularDePrintat &pagina, bool proba)
 {
-    {
-        const TAllStuffReg verificare;
-        if (!TLucrareTiparire(verificare).Configurata()) {
-            Mesaje().Informare(QStringLiteral("Configureaza imprimanta"));
-            return std::nullopt;
-        }
-    }
     // The job's settings: the paper dialog records its tick in them, and
     // they are saved when the job ends, whatever happens.
     TAllStuffReg setari;
@@ -33,6 +30,28 @@ std::optional<QString> PrintCertificate(TContextTiparire &context, int side, TFo
     (side == 0 ? setari.FrontTop : setari.BackTop) = margini.Sus;
     IDispozitivImprimanta &dispozitiv = context.Dispozitiv();
     SetupPrinterPage(dispozitiv, false);
-    lucrare.TiparestePagina(dispozitiv, pagina.Model(), side, intoarsa, margini);
+    if (proba)
+        lucrare.TiparesteProba(dispozitiv, pagina.Model(), side, intoarsa, margini);
+    else
+        lucrare.TiparestePagina(dispozitiv, pagina.Model(), side, intoarsa, margini);
     return dispozitiv.Imprimante().value(dispozitiv.ImprimantaCurenta());
+}
+
+} // namespace
+
+std::optional<QString> PrintCertificate(TContextTiparire &context, int side, TFormularDePrintat &pagina)
+{
+    {
+        const TAllStuffReg verificare;
+        if (!TLucrareTiparire(verificare).Configurata()) {
+            Mesaje().Informare(QStringLiteral("Configureaza imprimanta"));
+            return std::nullopt;
+        }
+    }
+    return Tipareste(context, side, pagina, false);
+}
+
+void PrintProof(TContextTiparire &context, int side, TFormularDePrintat &pagina)
+{
+    Tipareste(context, side, pagina, true);
 }

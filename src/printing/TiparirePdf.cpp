@@ -55,10 +55,13 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
             for (const TConstatareLizibilitate &c : VerificaLizibilitatea(pagina, eticheta))
                 cerere.Avertisment(QStringLiteral("Candidatul %1: %2").arg(id).arg(DescriereConstatare(c)));
         }
-        lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
+        if (cerere.Proba)
+            lucrare.TiparesteProba(pdf, pagina, 0, intoarsa, margini);
+        else
+            lucrare.TiparestePagina(pdf, pagina, 0, intoarsa, margini);
     }
     pdf.InchideIesirea();
-    if (cerere.Jurnal) {
+    if (cerere.Jurnal && !cerere.Proba) {
         // The names as the candidate list shows them; one transaction for the whole file.
         const TClasaListaProfilDiploma *profil =
             dm.Inregistrarile() ? dm.Inregistrarile()->Profil() : nullptr;

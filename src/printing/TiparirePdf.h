@@ -23,6 +23,9 @@ struct TCerereTiparirePdf
     // Whether every certificate written goes into the print log (with the
     // PDF file as its printer).
     bool Jurnal = true;
+    // A proof on plain paper instead: the zones' outlines, rulers and corner
+    // crosses added; never logged.
+    bool Proba = false;
 };
 
 // Prints the certificates of the candidates into one PDF, one page each,

@@ -141,6 +141,49 @@ TEST(LucrareTiparire, WhenAPagePrintsItsZones)
     EXPECT_FALSE(esec.DocumentDeschis());
 }
 
+// A proof prints the texts exactly as the real print, then a thin outline of
+// every zone, the card's rulers and its corner crosses, turned with the page;
+// it prints even before the wizard has run.
+TEST(LucrareTiparire, AProofPrintsTheRealTextsAndOutlinesEveryZoneAtItsMillimetres)
+{
+    for (const bool intoarsa : {false, true}) {
+        SCOPED_TRACE(intoarsa);
+        TPaginaProba p;
+        p.pagina.SetLatime(100);
+        p.pagina.SetInaltime(50);
+        TDispozitivImprimantaInregistrare real;
+        TDispozitivImprimantaInregistrare proba;
+        TLucrareTiparire(Setari(2)).TiparestePagina(real, p.pagina, 0, intoarsa, {2.5, -1});
+        TLucrareTiparire(Setari(0)).TiparesteProba(proba, p.pagina, 0, intoarsa, {2.5, -1});
+
+        const auto texteReale = real.OperatiiDeTip(Tip::DeseneazaText);
+        const auto texteProba = proba.OperatiiDeTip(Tip::DeseneazaText);
+        ASSERT_EQ(texteProba.size(), 1);
+        ASSERT_EQ(texteReale.size(), 1);
+        EXPECT_EQ(texteProba[0].Punct, texteReale[0].Punct);
+        EXPECT_EQ(texteProba[0].Dreptunghi, texteReale[0].Dreptunghi);
+        EXPECT_EQ(proba.OperatiiDeTip(Tip::IncepeDocument).value(0).Text,
+                  TLucrareTiparire::Titlu(0) + " - proba");
+        EXPECT_EQ(proba.OperatiiDeTip(Tip::TerminaDocument).size(), 1);
+
+        // 4 sides of the zone, 101 + 51 ruler ticks, 2 lines at each of the 4 corners.
+        const auto linii = proba.OperatiiDeTip(Tip::DeseneazaLinie);
+        ASSERT_EQ(linii.size(), 4 + 101 + 51 + 8);
+        // The zone's outline is the box its text is clipped to.
+        QRect contur;
+        for (int i = 0; i < 4; ++i)
+            contur |= QRect(linii[i].Punct, linii[i].Punct2).normalized();
+        EXPECT_EQ(contur, texteReale[0].Dreptunghi.normalized());
+        // The card's corner at the margins: upright at the top left, turned at the bottom right.
+        const TCapabilitatiDispozitiv c = proba.Capabilitati();
+        const QPoint colt = DreptunghiTiparire(c, 2.5, -1, 0, 0).topLeft();
+        const QPoint asteptat = intoarsa ? QPoint(c.PhysicalWidth - colt.x() - 2 * c.PhysicalOffsetX,
+                                                  c.PhysicalHeight - colt.y() - 2 * c.PhysicalOffsetY)
+                                         : colt;
+        EXPECT_EQ(linii[4].Punct, asteptat);
+    }
+}
+
 TEST(LucrareTiparire, TheWizardsPrinterIsSelectedWhenStillInstalled)
 {
     TDispozitivImprimantaInregistrare d;
@@ -209,6 +252,15 @@ TEST_F(TiparirePdf, WritesOnePagePerCandidateWithoutAnyWindow)
     cerere.Jurnal = false;
     EXPECT_EQ(TiparesteCertificatePdf(*dm, cerere), 2);
     EXPECT_EQ(JurnalTiparire::Istoric(*dm, 1).size(), 2u) << "a print without the log";
+
+    // A proof puts the texts where the real print does, and is never logged.
+    const QList<QRectF> real = CuvantPdf(cerere.Fisier, QStringLiteral("POPESCU"));
+    cerere.Jurnal = true;
+    cerere.Proba = true;
+    EXPECT_EQ(TiparesteCertificatePdf(*dm, cerere), 2);
+    EXPECT_EQ(CuvantPdf(cerere.Fisier, QStringLiteral("POPESCU")), real);
+    EXPECT_EQ(JurnalTiparire::Istoric(*dm, 1).size(), 2u) << "a proof is not a print";
+    cerere.Proba = false;
 
     cerere.Elevi = {9};
     try {

@@ -143,3 +143,17 @@ TEST(ContextTiparire, IsFoundThroughTheOwnersOfAWindow)
     TPrintCertificatAcordare singura;
     EXPECT_THROW(TContextTiparire::Al(&singura), Exceptie);
 }
+
+// A proof needs no wizard run: after the paper dialog it prints the texts and
+// the outlines on the same printer.
+TEST_F(TiparireCertificat, AProofPrintsBeforeTheWizardHasRun)
+{
+    RaspundeLaDialog(QStringLiteral("0"), QStringLiteral("0"), true);
+    PrintProof(m_context, 0, *m_preview.FormularDePrintat1);
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Informare).isEmpty());
+    EXPECT_EQ(Texte().size(), 1);
+    EXPECT_GE(
+        m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::DeseneazaLinie).size(),
+        37 * 4);
+    EXPECT_FALSE(m_imprimanta.DocumentDeschis());
+}
