@@ -14,6 +14,8 @@
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
 #include "forms/TemplateForm.h"
+#include "printing/ContextTiparire.h"
+#include "printing/TiparireCertificat.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
 #include "comun/Mesaje.h"
@@ -125,7 +127,7 @@ TListaElevi::TListaElevi(QWidget *parent) : QFrame(parent)
     VT->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     VT->setRootIsDecorated(false);
     VT->setSelectionBehavior(QAbstractItemView::SelectRows);
-    VT->setSelectionMode(QAbstractItemView::SingleSelection);
+    VT->setSelectionMode(QAbstractItemView::ExtendedSelection);
     VT->setAlternatingRowColors(true);
     principal->addWidget(RzPanel2);
     principal->addWidget(VT, 1);
@@ -146,6 +148,13 @@ TListaElevi::TListaElevi(QWidget *parent) : QFrame(parent)
     BtnIstoric = buton("BtnIstoric", QStringLiteral("Istoric"), 244);
     connect(BtnIstoric, &QPushButton::clicked, this,
             [this] { RuleazaActiune([this] { BtnIstoricClick(); }); });
+    BtnSelecteazaTot = buton("BtnSelecteazaTot", QStringLiteral("Selecteaza tot"), 324);
+    BtnSelecteazaTot->setFixedWidth(96);
+    BtnTiparesteSelectia = buton("BtnTiparesteSelectia", QStringLiteral("Tipareste selectia"), 424);
+    BtnTiparesteSelectia->setFixedWidth(120);
+    connect(BtnSelecteazaTot, &QPushButton::clicked, VT, &QTreeWidget::selectAll);
+    connect(BtnTiparesteSelectia, &QPushButton::clicked, this,
+            [this] { RuleazaActiune([this] { BtnTiparesteSelectiaClick(); }); });
     connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn1Click(); }); });
     connect(RzBitBtn2, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn2Click(); }); });
     connect(RzBitBtn3, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RzBitBtn3Click(); }); });
@@ -192,7 +201,7 @@ void TListaElevi::Reload()
 
 void TListaElevi::Refilter()
 {
-    const int selectat = IdSelectat();
+    const QList<int> selectate = IduriSelectate();
     VT->clear();
     const QString filtru = RzEdit1->text();
     const bool filtreaza = !filtru.trimmed().isEmpty();
@@ -204,9 +213,33 @@ void TListaElevi::Refilter()
             VT,
             {linie.Denumire, tiparit.isValid() ? tiparit.toString(QStringLiteral("dd.MM.yyyy")) : QString()});
         nod->setData(0, kRolId, linie.Id);
-        if (linie.Id == selectat)
+        if (selectate.contains(linie.Id))
             nod->setSelected(true);
     }
+}
+
+QList<int> TListaElevi::IduriSelectate() const
+{
+    QList<int> iduri;
+    for (const QTreeWidgetItem *nod : VT->selectedItems())
+        iduri.append(nod->data(0, kRolId).toInt());
+    return iduri;
+}
+
+void TListaElevi::BtnTiparesteSelectiaClick()
+{
+    QList<int> iduri;
+    QStringList nume;
+    for (const QTreeWidgetItem *nod : VT->selectedItems()) {
+        iduri.append(nod->data(0, kRolId).toInt());
+        nume.append(nod->text(0));
+    }
+    if (iduri.isEmpty()) {
+        Mesaje().Informare(kSelectatiUnElev);
+        return;
+    }
+    if (PrintSelection(TContextTiparire::Al(this), *DM, iduri, nume, this) > 0)
+        Reload();
 }
 
 void TListaElevi::BtnIstoricClick()

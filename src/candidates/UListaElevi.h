@@ -67,12 +67,18 @@ public:
     QPushButton *RzBitBtn3;
     // The selected candidate's prints.
     QPushButton *BtnIstoric;
+    // Several candidates at once: all of them selected, their certificates printed as one job.
+    QPushButton *BtnSelecteazaTot;
+    QPushButton *BtnTiparesteSelectia;
 
 public slots:
     void RzBitBtn1Click();
     void RzBitBtn2Click();
     void RzBitBtn3Click();
     void BtnIstoricClick();
+    void BtnTiparesteSelectiaClick();
+    // The selected candidates in the order they were selected.
+    QList<int> IduriSelectate() const;
     void RzEdit1Change();
 
 private:

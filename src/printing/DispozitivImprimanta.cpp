@@ -227,6 +227,13 @@ void TDispozitivPaginat::DeseneazaImagine(const QImage &imagine, const QRect &dr
     m_document->painter.drawImage(dreptunghi, imagine);
 }
 
+void TDispozitivPaginat::PaginaNoua()
+{
+    CerePagina("pagina noua");
+    if (!static_cast<QPagedPaintDevice *>(m_document->painter.device())->newPage())
+        throw Exceptie(QStringLiteral("Imprimanta \"%1\" nu poate incepe o pagina noua.").arg(NumeIesire()));
+}
+
 void TDispozitivPaginat::DeseneazaLinie(QPoint de, QPoint la)
 {
     CerePagina("linie");
@@ -335,6 +342,13 @@ void TDispozitivImprimantaInregistrare::DeseneazaText(QPoint punct, const QRect 
     o.Punct = punct;
     o.Dreptunghi = decupare;
     Operatii.append(o);
+}
+
+void TDispozitivImprimantaInregistrare::PaginaNoua()
+{
+    if (!m_deschis)
+        throw Exceptie(QStringLiteral("Nu exista niciun document deschis la imprimanta (pagina noua)."));
+    Operatii.append(OperatieNoua(TipOperatie::PaginaNoua, QString()));
 }
 
 void TDispozitivImprimantaInregistrare::DeseneazaLinie(QPoint de, QPoint la)

@@ -115,6 +115,9 @@ public:
     virtual void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) = 0;
     // A thin black line between two device points, both included.
     virtual void DeseneazaLinie(QPoint de, QPoint la) = 0;
+    // Ends the page of the open document and starts another in it: several
+    // certificates as one print job.
+    virtual void PaginaNoua() = 0;
 };
 
 // The text operations on any QPainter: a widget, a printer, a PDF, a QImage.
@@ -184,6 +187,7 @@ public:
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
     void DeseneazaLinie(QPoint de, QPoint la) override;
+    void PaginaNoua() override;
 
 protected:
     TDispozitivPaginat();
@@ -227,7 +231,8 @@ public:
         SelecteazaFont,
         DeseneazaText,
         DeseneazaImagine,
-        DeseneazaLinie
+        DeseneazaLinie,
+        PaginaNoua
     };
     struct Operatie
     {
@@ -271,6 +276,7 @@ public:
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
     void DeseneazaLinie(QPoint de, QPoint la) override;
+    void PaginaNoua() override;
 
 private:
     TCerereFont m_font;

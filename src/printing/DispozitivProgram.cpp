@@ -103,6 +103,11 @@ void TDispozitivProgram::DeseneazaText(QPoint punct, const QRect &decupare, cons
     Activ().DeseneazaText(punct, decupare, text);
 }
 
+void TDispozitivProgram::PaginaNoua()
+{
+    Activ().PaginaNoua();
+}
+
 void TDispozitivProgram::DeseneazaLinie(QPoint de, QPoint la)
 {
     Activ().DeseneazaLinie(de, la);

@@ -37,6 +37,7 @@ public:
     void DeseneazaText(QPoint punct, const QRect &decupare, const QString &text) override;
     void DeseneazaImagine(const QImage &imagine, const QRect &dreptunghi) override;
     void DeseneazaLinie(QPoint de, QPoint la) override;
+    void PaginaNoua() override;
 
 private:
     IDispozitivImprimanta &Activ();

@@ -61,6 +61,30 @@ TMargini TLucrareTiparire::Margini(int side) const
                      : TMargini{m_setari.BackLeft, m_setari.BackTop};
 }
 
+int TLucrareTiparire::TiparestePaginile(IDispozitivImprimanta &dispozitiv, int numar,
+                                        const std::function<TPaginaFormular &(int)> &pregateste,
+                                        const std::function<bool(int)> &continua, int side, bool intoarsa,
+                                        const TMargini &margini) const
+{
+    int tiparite = 0;
+    if (numar <= 0)
+        return 0;
+    Document(dispozitiv, Titlu(side), [&] {
+        for (int i = 0; i < numar; ++i) {
+            if (i > 0) {
+                if (continua && !continua(i))
+                    return;
+                dispozitiv.PaginaNoua();
+            }
+            TPaginaFormular &pagina = pregateste(i);
+            if (m_feedMode >= 1 && m_feedMode <= 4 && side == 0)
+                pagina.PrintAll(dispozitiv, intoarsa, DirectorModificari(), margini.Stanga, margini.Sus);
+            ++tiparite;
+        }
+    });
+    return tiparite;
+}
+
 void TLucrareTiparire::TiparesteProba(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side,
                                       bool intoarsa, const TMargini &margini) const
 {

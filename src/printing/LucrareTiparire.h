@@ -62,6 +62,14 @@ public:
     // whether or not the feed mode is known.
     void TiparesteProba(IDispozitivImprimanta &dispozitiv, TPaginaFormular &pagina, int side, bool intoarsa,
                         const TMargini &margini) const;
+    // Several certificates in one document, a page each: `pregateste(i)`
+    // readies the page of the i-th (0-based) and is asked, before each page
+    // after the first, whether to go on. Stopping ends the document with the
+    // pages printed so far. Returns how many pages were printed.
+    int TiparestePaginile(IDispozitivImprimanta &dispozitiv, int numar,
+                          const std::function<TPaginaFormular &(int)> &pregateste,
+                          const std::function<bool(int)> &continua, int side, bool intoarsa,
+                          const TMargini &margini) const;
 
 private:
     TValoriSetariImprimanta m_setari;

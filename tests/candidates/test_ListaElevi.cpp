@@ -194,3 +194,26 @@ TEST_F(ListaElevi, ShowsWhenEachCandidateWasLastPrintedAndTheirPrints)
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
               QStringList{QStringLiteral("Certificatul acestui candidat nu a fost tiparit inca.")});
 }
+
+// Several candidates may be selected, in an order of the user's, and all at once.
+TEST_F(ListaElevi, SelectsSeveralCandidatesInTheirOrderOrAllOfThem)
+{
+    TListaElevi lista;
+    lista.Reload();
+    EXPECT_EQ(lista.VT->selectionMode(), QAbstractItemView::ExtendedSelection);
+    Selecteaza(lista, QStringLiteral("MARIANA"));
+    Selecteaza(lista, QStringLiteral("Ana"));
+    EXPECT_EQ(lista.IduriSelectate(), (QList<int>{1, 3}));
+    // A filter that still shows them keeps them selected.
+    lista.RzEdit1->setText(QStringLiteral("A"));
+    EXPECT_EQ(lista.IduriSelectate().size(), 2);
+    lista.RzEdit1->clear();
+    lista.BtnSelecteazaTot->click();
+    EXPECT_EQ(lista.IduriSelectate().size(), 4);
+
+    // Printing a selection asks for one when there is none.
+    lista.VT->clearSelection();
+    MesajeTest().Reseteaza();
+    lista.BtnTiparesteSelectia->click();
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare).size(), 1);
+}

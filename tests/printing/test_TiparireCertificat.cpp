@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,6 +16,10 @@
 #include "printing/TiparireCertificat.h"
 #include "printing/UAllStuffReg.h"
 #include "settings/StocareSetari.h"
+#include "data/UJurnalTiparire.h"
+#include "printing/DispozitivPdf.h"
+#include "support/BazaTest.h"
+#include "support/CitirePdf.h"
 #include "support/MesajeTest.h"
 
 namespace {
@@ -156,4 +161,104 @@ TEST_F(TiparireCertificat, AProofPrintsBeforeTheWizardHasRun)
         m_imprimanta.OperatiiDeTip(TDispozitivImprimantaInregistrare::TipOperatie::DeseneazaLinie).size(),
         37 * 4);
     EXPECT_FALSE(m_imprimanta.DocumentDeschis());
+}
+
+// Several candidates' certificates as one print job, from the database.
+class TiparireSelectie : public TBazaTest
+{
+protected:
+    void SetUp() override
+    {
+        TBazaTest::SetUp();
+        InstaleazaStocareSetari(&m_stocare);
+        MesajeTest().Reseteaza();
+        m_dm = Porneste();
+        ASSERT_TRUE(m_dm->Pregatit());
+        const QString rand =
+            QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
+                           "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', %2)");
+        QStringList sql;
+        for (int id = 1; id <= 3; ++id)
+            sql << QStringLiteral("insert into ELEVI values (%1)").arg(id);
+        sql << rand.arg(QStringLiteral("ALBU")).arg(1) << rand.arg(QStringLiteral("BRAD")).arg(2)
+            << rand.arg(QStringLiteral("CRET")).arg(3);
+        Executa(*m_dm, sql);
+        TAllStuffReg s;
+        s.Configured = true;
+        s.FeedMode = 2;
+    }
+    void TearDown() override
+    {
+        InstaleazaStocareSetari(nullptr);
+        TBazaTest::TearDown();
+    }
+    // The names on each page of the PDF, page by page.
+    QStringList NumePePagini(const QString &fisier) const
+    {
+        QStringList pagini;
+        const QStringList bucati = TextPdfCuCutii(fisier).split(QStringLiteral("<page "));
+        for (const QString &pagina : bucati.mid(1)) {
+            QString nume;
+            for (const QString &n :
+                 {QStringLiteral("ALBU"), QStringLiteral("BRAD"), QStringLiteral("CRET")}) {
+                if (pagina.contains(n))
+                    nume += n;
+            }
+            pagini.append(nume);
+        }
+        return pagini;
+    }
+
+    TStocareSetariMemorie m_stocare;
+};
+
+TEST_F(TiparireSelectie, PrintsTheSelectedInTheirOrderAsOneJobAndStopsWhenAsked)
+{
+    const QString fisier = m_dosar.filePath(QStringLiteral("selectie.pdf"));
+    {
+        TDispozitivPdf pdf(fisier, 0, 0, 600);
+        TContextTiparire context(pdf);
+        RaspundeLaDialog(QStringLiteral("0"), QStringLiteral("0"), true);
+        EXPECT_EQ(PrintSelection(context, *m_dm, {3, 1, 2},
+                                 {QStringLiteral("CRET"), QStringLiteral("ALBU"), QStringLiteral("BRAD")},
+                                 nullptr),
+                  3);
+    }
+    EXPECT_EQ(NumePePagini(fisier),
+              (QStringList{QStringLiteral("CRET"), QStringLiteral("ALBU"), QStringLiteral("BRAD")}));
+    EXPECT_TRUE(MesajeTest().Mesaje().isEmpty()) << "no question without a finding";
+    EXPECT_EQ(JurnalTiparire::Istoric(*m_dm, 3).size(), 1u);
+
+    // "Opreste" after the first page: a one-page PDF, one more log row.
+    const QString unu = m_dosar.filePath(QStringLiteral("unu.pdf"));
+    {
+        TDispozitivPdf pdf(unu, 0, 0, 600);
+        TContextTiparire context(pdf);
+        RaspundeLaDialog(QStringLiteral("0"), QStringLiteral("0"), true);
+        EXPECT_EQ(PrintSelection(context, *m_dm, {2, 3}, {QStringLiteral("BRAD"), QStringLiteral("CRET")},
+                                 nullptr, [](QProgressDialog &progres, int) { progres.cancel(); }),
+                  1);
+    }
+    EXPECT_EQ(NumePePagini(unu), QStringList{QStringLiteral("BRAD")});
+    EXPECT_EQ(JurnalTiparire::Istoric(*m_dm, 2).size(), 2u);
+    EXPECT_TRUE(JurnalTiparire::Istoric(*m_dm, 2).back().Retiparire);
+}
+
+TEST_F(TiparireSelectie, TextsTooSmallOfAllTheCandidatesAreAskedAboutOnce)
+{
+    Executa(*m_dm, {QStringLiteral("update \"DATE\" set VALOARE_TEXT = 'MARIAMAGDALENA POPESCUIONESCU "
+                                   "CONSTANTINESCU ANABELA' where ID_ELEVI in (1, 2)")});
+    TDispozitivImprimantaInregistrare imprimanta;
+    TContextTiparire context(imprimanta);
+    MesajeTest().Raspunde(false);
+    EXPECT_EQ(PrintSelection(context, *m_dm, {1, 2, 3},
+                             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, nullptr),
+              0);
+    const QStringList intrebari = MesajeTest().Texte(TMesajeTest::Tip::Intrebare);
+    ASSERT_EQ(intrebari.size(), 1);
+    EXPECT_TRUE(intrebari[0].startsWith(QStringLiteral("A - FormularTextArea1")));
+    EXPECT_TRUE(intrebari[0].contains(QStringLiteral("\nB - FormularTextArea1")));
+    EXPECT_TRUE(intrebari[0].endsWith(
+        QStringLiteral("Unele texte sunt prea mici sau nu incap pe certificat. Tiparesc totusi?")));
+    EXPECT_TRUE(imprimanta.Operatii.isEmpty()) << "nothing printed, no paper dialog";
 }
