@@ -13,10 +13,12 @@ public:
         QFile in(sursa);
         QFile out(tinta);
         const auto citire = [&] {
-            return QStringLiteral("Nu pot citi %1: %2").arg(QDir::toNativeSeparators(sursa), in.errorString());
+            return QStringLiteral("Nu pot citi %1: %2")
+                .arg(QDir::toNativeSeparators(sursa), in.errorString());
         };
         const auto scriere = [&] {
-            return QStringLiteral("Nu pot scrie %1: %2").arg(QDir::toNativeSeparators(tinta), out.errorString());
+            return QStringLiteral("Nu pot scrie %1: %2")
+                .arg(QDir::toNativeSeparators(tinta), out.errorString());
         };
         if (!in.open(QIODevice::ReadOnly))
             return citire();

@@ -46,14 +46,16 @@ TInfoBaza Verifica(QSqlDatabase &db)
     QSqlQuery q(db);
     QStringList lipsa = TabeleProgram();
     if (!q.exec(QStringLiteral("select trim(RDB$RELATION_NAME) from RDB$RELATIONS"))) {
-        info.eroare = QStringLiteral("Fisierul nu se poate citi:\r\n") + q.lastError().databaseText().trimmed();
+        info.eroare =
+            QStringLiteral("Fisierul nu se poate citi:\r\n") + q.lastError().databaseText().trimmed();
         return info;
     }
     while (q.next())
         lipsa.removeAll(q.value(0).toString());
     if (!lipsa.isEmpty()) {
-        info.eroare = QStringLiteral("Fisierul nu este o baza de date a acestui program (lipsesc tabelele %1).")
-                          .arg(lipsa.join(QStringLiteral(", ")));
+        info.eroare =
+            QStringLiteral("Fisierul nu este o baza de date a acestui program (lipsesc tabelele %1).")
+                .arg(lipsa.join(QStringLiteral(", ")));
         return info;
     }
     // Reading every row also finds damaged pages the header does not show.
@@ -68,7 +70,8 @@ TInfoBaza Verifica(QSqlDatabase &db)
     if (!numara(QStringLiteral("select count(*) from ELEVI"), info.candidati) ||
         !numara(QStringLiteral("select count(*) from \"DATE\""), valori) ||
         !numara(QStringLiteral("select VERSIUNE from CONFID_DB"), versiune)) {
-        info.eroare = QStringLiteral("Fisierul nu se poate citi:\r\n") + q.lastError().databaseText().trimmed();
+        info.eroare =
+            QStringLiteral("Fisierul nu se poate citi:\r\n") + q.lastError().databaseText().trimmed();
         return info;
     }
     info.valida = true;
@@ -79,8 +82,7 @@ TInfoBaza Verifica(QSqlDatabase &db)
 
 TCopiiBaza::TCopiiBaza(QString caleBaza, ICeas &ceas, ICopiereFisier &copiere)
     : m_caleBaza(std::move(caleBaza)), m_ceas(ceas), m_copiere(copiere)
-{
-}
+{}
 
 QString TCopiiBaza::Baza() const
 {
@@ -99,10 +101,11 @@ QString TCopiiBaza::Marca(const QDateTime &data)
 
 QList<TCopieBaza> TCopiiBaza::Lista() const
 {
-    const QRegularExpression nume(QStringLiteral("^%1-(\\d{8}-\\d{6})(-\\d+)?\\.FDB$")
-                                      .arg(QRegularExpression::escape(Baza())),
-                                  QRegularExpression::CaseInsensitiveOption);
-    QList<TCopieBaza> copii;
+    const QRegularExpression nume(
+        QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.FDB$").arg(QRegularExpression::escape(Baza())),
+        QRegularExpression::CaseInsensitiveOption);
+    // Two copies of the same second: the one with the higher number came later.
+    QList<std::pair<TCopieBaza, int>> copii;
     const QFileInfoList fisiere = QDir(Dosar()).entryInfoList(QDir::Files);
     for (const QFileInfo &f : fisiere) {
         const QRegularExpressionMatch m = nume.match(f.fileName());
@@ -110,12 +113,15 @@ QList<TCopieBaza> TCopiiBaza::Lista() const
             continue;
         const QDateTime data = QDateTime::fromString(m.captured(1), FormatMarca);
         if (data.isValid())
-            copii.append({f.absoluteFilePath(), data, f.size()});
+            copii.append({{f.absoluteFilePath(), data, f.size()}, m.captured(2).toInt()});
     }
-    std::stable_sort(copii.begin(), copii.end(), [](const TCopieBaza &a, const TCopieBaza &b) {
-        return a.data != b.data ? a.data > b.data : a.cale > b.cale;
+    std::sort(copii.begin(), copii.end(), [](const auto &a, const auto &b) {
+        return a.first.data != b.first.data ? a.first.data > b.first.data : a.second > b.second;
     });
-    return copii;
+    QList<TCopieBaza> lista;
+    for (const auto &c : copii)
+        lista.append(c.first);
+    return lista;
 }
 
 QString TCopiiBaza::NumeLiber(const QString &cale)
@@ -134,8 +140,8 @@ QString TCopiiBaza::NumeLiber(const QString &cale)
 
 QString TCopiiBaza::NumeAlaturi(const QString &sufix) const
 {
-    return NumeLiber(QFileInfo(m_caleBaza).absolutePath() + QLatin1Char('/') + Baza() + QLatin1Char('-') + sufix +
-                     QStringLiteral(".FDB"));
+    return NumeLiber(QFileInfo(m_caleBaza).absolutePath() + QLatin1Char('/') + Baza() + QLatin1Char('-') +
+                     sufix + QStringLiteral(".FDB"));
 }
 
 void TCopiiBaza::CopiazaSigur(const QString &sursa, const QString &tinta) const
@@ -147,13 +153,15 @@ void TCopiiBaza::CopiazaSigur(const QString &sursa, const QString &tinta) const
         throw Exceptie(QStringLiteral("Nu am putut copia baza de date in\r\n%1\r\n\r\n%2")
                            .arg(QDir::toNativeSeparators(tinta), eroare));
     }
-    // The old file goes only once the new one is complete, and comes back if the new one cannot take its name.
+    // The old file goes only once the new one is complete, and comes back if the new one cannot take its
+    // name.
     QString vechi;
     if (QFileInfo::exists(tinta)) {
         vechi = NumeLiber(tinta + QStringLiteral(".vechi"));
         if (!QFile::rename(tinta, vechi)) {
             QFile::remove(temporar);
-            throw Exceptie(QStringLiteral("Nu pot inlocui fisierul\r\n%1").arg(QDir::toNativeSeparators(tinta)));
+            throw Exceptie(
+                QStringLiteral("Nu pot inlocui fisierul\r\n%1").arg(QDir::toNativeSeparators(tinta)));
         }
     }
     if (!QFile::rename(temporar, tinta)) {
@@ -172,12 +180,11 @@ QString TCopiiBaza::CopieAutomata()
         throw Exceptie(QStringLiteral("Nu pot crea dosarul copiilor bazei de date:\r\n") +
                        QDir::toNativeSeparators(Dosar()));
     // What a copy cut short by a crash left behind is no database.
-    const QStringList ramase =
-        QDir(Dosar()).entryList({Baza() + QStringLiteral("-*.FDB.tmp*")}, QDir::Files);
+    const QStringList ramase = QDir(Dosar()).entryList({Baza() + QStringLiteral("-*.FDB.tmp*")}, QDir::Files);
     for (const QString &f : ramase)
         QFile::remove(Dosar() + QLatin1Char('/') + f);
-    const QString tinta =
-        NumeLiber(Dosar() + QLatin1Char('/') + Baza() + QLatin1Char('-') + Marca(m_ceas.Acum()) + QStringLiteral(".FDB"));
+    const QString tinta = NumeLiber(Dosar() + QLatin1Char('/') + Baza() + QLatin1Char('-') +
+                                    Marca(m_ceas.Acum()) + QStringLiteral(".FDB"));
     CopiazaSigur(m_caleBaza, tinta);
     return tinta;
 }

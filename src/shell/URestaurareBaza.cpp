@@ -32,7 +32,8 @@ TRestaurareBaza::TRestaurareBaza(const QList<TCopieListata> &copii, std::functio
     const QLocale ro(QLocale::Romanian, QLocale::Romania);
     for (int r = 0; r < copii.size(); ++r) {
         const TCopieListata &c = copii[r];
-        Copii->setItem(r, 0, new QTableWidgetItem(c.copie.data.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
+        Copii->setItem(r, 0,
+                       new QTableWidgetItem(c.copie.data.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
         Copii->setItem(r, 1, new QTableWidgetItem(ro.formattedDataSize(c.copie.marime)));
         Copii->setItem(r, 2,
                        new QTableWidgetItem(c.candidati < 0 ? QStringLiteral("nu se deschide")
@@ -53,12 +54,14 @@ TRestaurareBaza::TRestaurareBaza(const QList<TCopieListata> &copii, std::functio
     AltFisier->setObjectName(QStringLiteral("AltFisier"));
     Renunt = new QPushButton(QStringLiteral("Renunt"), this);
     Renunt->setObjectName(QStringLiteral("Renunt"));
-    connect(Restaureaza, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { RestaureazaClick(); }); });
+    connect(Restaureaza, &QPushButton::clicked, this,
+            [this] { RuleazaActiune([this] { RestaureazaClick(); }); });
     connect(AltFisier, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { AltFisierClick(); }); });
     connect(Renunt, &QPushButton::clicked, this, &QDialog::reject);
     const auto actualizeaza = [this] {
         const int r = Copii->currentRow();
-        Restaureaza->setEnabled(Copii->selectionModel()->hasSelection() && r >= 0 && m_copii[r].candidati >= 0);
+        Restaureaza->setEnabled(Copii->selectionModel()->hasSelection() && r >= 0 &&
+                                m_copii[r].candidati >= 0);
     };
     connect(Copii->selectionModel(), &QItemSelectionModel::selectionChanged, this, actualizeaza);
     actualizeaza();

@@ -388,6 +388,13 @@ TEST_F(CopiiBaza, SavedCopyAndTheCopyAfterAnImportHoldTheCandidatesWhileTheDatab
             .candidati,
         4);
     EXPECT_EQ(Nume(*m_dm).size(), 4);
+    AdaugaCandidati(*m_dm, 5, 5);
+    EXPECT_TRUE(m_dm->CopieDupaImport());
+    const QList<TCopieBaza> lista = m_dm->Copii().Lista();
+    ASSERT_EQ(lista.size(), 3);
+    EXPECT_TRUE(lista[0].cale.endsWith(QStringLiteral("-20260301-101500-2.FDB")))
+        << "a second copy of the same second is the newest";
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(lista[0].cale).candidati, 5);
     EXPECT_TRUE(MesajeTest().Mesaje().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(stick + QStringLiteral(".tmp")));
 }

@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QTemporaryDir>
 
+#include "data/UCopiiBaza.h"
 #include "support/BazaTest.h"
 #include "support/CitirePdf.h"
 #include "support/ProgramTest.h"
@@ -153,4 +154,38 @@ TEST(Program, PrintsCertificatesToAPdfWhereTheirMillimetresSay)
                           QStringLiteral("9")});
     EXPECT_EQ(r.cod, 2);
     EXPECT_TRUE(r.erori.contains(QStringLiteral("Candidatul cu numarul 9 nu exista."))) << r.erori.toStdString();
+}
+
+TEST(Program, SavesARestoresAndRefusesAForeignFileFromTheCommandLine)
+{
+    QTemporaryDir dosar;
+    const QString date = dosar.filePath(QStringLiteral("date"));
+    PregatesteCandidati(date, 3);
+    const QString program = QStringLiteral(CERT_TEST_EXE);
+    const QString copie = dosar.filePath(QStringLiteral("stick/copie.FDB"));
+    QDir().mkpath(QFileInfo(copie).absolutePath());
+
+    TRezultatProgram r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--salveaza-baza"), copie});
+    ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
+    EXPECT_TRUE(r.erori.contains(QStringLiteral("Am salvat baza de date in"))) << r.erori.toStdString();
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(copie).candidati, 3);
+
+    const QString strain = dosar.filePath(QStringLiteral("notite.FDB"));
+    QFile f(strain);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("notite");
+    f.close();
+    ExecutaDirect(BazaDinDate(date), {QStringLiteral("delete from ELEVI")});
+    r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--restaureaza-baza"), strain});
+    EXPECT_EQ(r.cod, 2);
+    EXPECT_TRUE(r.erori.contains(QStringLiteral("nu este o baza de date a acestui program"))) << r.erori.toStdString();
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(BazaDinDate(date)).candidati, 0);
+
+    r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--restaureaza-baza"), copie});
+    ASSERT_EQ(r.cod, 0) << r.erori.toStdString();
+    EXPECT_TRUE(r.erori.contains(QStringLiteral("(3 candidati)"))) << r.erori.toStdString();
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(BazaDinDate(date)).candidati, 3);
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(date + QStringLiteral("/DB/CertificatAcordare2006-inainte-de-restaurare.FDB"))
+                  .candidati,
+              0);
 }
