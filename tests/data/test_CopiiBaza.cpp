@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,14 +13,6 @@
 #include "support/BazaTest.h"
 
 namespace {
-
-QByteArray Amprenta(const QString &fisier)
-{
-    QFile f(fisier);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 QDateTime La(const QString &text)
 {
@@ -115,16 +106,26 @@ protected:
         ASSERT_TRUE(f.resize(f.size() / 2));
     }
 
+    // Starts on 1, 2 and 3 March: copies with none, three and five
+    // candidates; then the database file is cut in half.
+    void TreiPorniriSiBazaTrunchiata()
+    {
+        m_dm = PornesteLa(QStringLiteral("2026-03-01 08:00"));
+        AdaugaCandidati(*m_dm, 1, 3);
+        m_dm = PornesteLa(QStringLiteral("2026-03-02 08:00"));
+        AdaugaCandidati(*m_dm, 4, 5);
+        m_dm = PornesteLa(QStringLiteral("2026-03-03 08:00"));
+        m_dm.reset();
+        Trunchiaza(CaleBaza());
+    }
+
     TCeasTest m_ceas;
     TCopiereTest m_copiere;
 };
 
 TEST_F(CopiiBaza, TenStartsLeaveTenCopiesAndTheEleventhRemovesTheOldest)
 {
-    ASSERT_TRUE(QDir().mkpath(DosarCopii()));
-    QFile strain(DosarCopii() + QStringLiteral("/notite.txt"));
-    ASSERT_TRUE(strain.open(QIODevice::WriteOnly));
-    strain.close();
+    ScrieFisier(DosarCopii() + QStringLiteral("/notite.txt"), "");
 
     QStringList asteptate{QStringLiteral("notite.txt")};
     for (int zi = 1; zi <= 10; ++zi) {
@@ -210,13 +211,7 @@ TEST_F(CopiiBaza, ACopyIsTakenBeforeTheUpgradeOpensAndHoldsTheSameCandidates)
 
 TEST_F(CopiiBaza, TruncatedDatabaseAtStartOffersTheNewestCopyAndYesRestoresIt)
 {
-    m_dm = PornesteLa(QStringLiteral("2026-03-01 08:00"));
-    AdaugaCandidati(*m_dm, 1, 3);
-    m_dm = PornesteLa(QStringLiteral("2026-03-02 08:00"));
-    AdaugaCandidati(*m_dm, 4, 5);
-    m_dm = PornesteLa(QStringLiteral("2026-03-03 08:00"));
-    m_dm.reset();
-    Trunchiaza(CaleBaza());
+    TreiPorniriSiBazaTrunchiata();
     const QByteArray deteriorata = Amprenta(CaleBaza());
     const QStringList copii = Copii();
 
@@ -240,13 +235,7 @@ TEST_F(CopiiBaza, TruncatedDatabaseAtStartOffersTheNewestCopyAndYesRestoresIt)
 
 TEST_F(CopiiBaza, NoToTheOfferLeavesTheDamagedFileAndSkipsACopyThatDoesNotOpen)
 {
-    m_dm = PornesteLa(QStringLiteral("2026-03-01 08:00"));
-    AdaugaCandidati(*m_dm, 1, 3);
-    m_dm = PornesteLa(QStringLiteral("2026-03-02 08:00"));
-    AdaugaCandidati(*m_dm, 4, 5);
-    m_dm = PornesteLa(QStringLiteral("2026-03-03 08:00"));
-    m_dm.reset();
-    Trunchiaza(CaleBaza());
+    TreiPorniriSiBazaTrunchiata();
     Trunchiaza(DosarCopii() + QStringLiteral("/CertificatAcordare2006-20260303-080000.FDB"));
     const QByteArray deteriorata = Amprenta(CaleBaza());
     const QStringList fisiere = FisiereDB();
@@ -271,10 +260,7 @@ TEST_F(CopiiBaza, RestoringAFileThatIsNotADatabaseOfThisProgramChangesNothing)
     QFile::setPermissions(strain, QFile::ReadOwner | QFile::WriteOwner);
     ExecutaDirect(strain, {QStringLiteral("drop table TIPURI_DE_DATE")});
     const QString text = m_dosar.filePath(QStringLiteral("notite.FDB"));
-    QFile f(text);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("nu este o baza de date\n");
-    f.close();
+    ScrieFisier(text, "nu este o baza de date\n");
     const QString trunchiata = m_dosar.filePath(QStringLiteral("trunchiata.FDB"));
     ASSERT_TRUE(QFile::copy(CaleBaza(), trunchiata));
     QFile::setPermissions(trunchiata, QFile::ReadOwner | QFile::WriteOwner);
@@ -369,10 +355,7 @@ TEST_F(CopiiBaza, SavedCopyAndTheCopyAfterAnImportHoldTheCandidatesWhileTheDatab
     m_dm = PornesteLa(QStringLiteral("2026-03-01 08:00"));
     AdaugaCandidati(*m_dm, 1, 3);
     const QString stick = m_dosar.filePath(QStringLiteral("copie.FDB"));
-    QFile vechi(stick);
-    ASSERT_TRUE(vechi.open(QIODevice::WriteOnly));
-    vechi.write("o copie mai veche");
-    vechi.close();
+    ScrieFisier(stick, "o copie mai veche");
 
     m_dm->SalveazaCopie(stick);
     EXPECT_EQ(TCopiiBaza::VerificaBaza(stick).candidati, 3);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -13,14 +12,6 @@
 #include "support/BazaTest.h"
 
 namespace {
-
-QByteArray Amprenta(const QString &fisier)
-{
-    QFile f(fisier);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 } // namespace
 

@@ -171,10 +171,7 @@ TEST(Program, SavesARestoresAndRefusesAForeignFileFromTheCommandLine)
     EXPECT_EQ(TCopiiBaza::VerificaBaza(copie).candidati, 3);
 
     const QString strain = dosar.filePath(QStringLiteral("notite.FDB"));
-    QFile f(strain);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("notite");
-    f.close();
+    ScrieFisier(strain, "notite");
     ExecutaDirect(BazaDinDate(date), {QStringLiteral("delete from ELEVI")});
     r = Ruleaza(program, {QStringLiteral("--date"), date, QStringLiteral("--restaureaza-baza"), strain});
     EXPECT_EQ(r.cod, 2);

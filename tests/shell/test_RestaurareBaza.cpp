@@ -119,10 +119,7 @@ TEST_F(RestaurareMeniu, ListsTheCopiesAndRestoresTheChosenOneIntoTheList)
 TEST_F(RestaurareMeniu, AnotherFileThatIsNoDatabaseIsRefusedAndACopyThatDoesNotOpenCannotBeChosen)
 {
     const QString strain = m_dosar.filePath(QStringLiteral("notite.FDB"));
-    QFile f(strain);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("notite");
-    f.close();
+    ScrieFisier(strain, "notite");
     const QString copii = m_locatii.CaleDate(QStringLiteral("DB/copii"));
     ASSERT_TRUE(QFile::copy(strain, copii + QStringLiteral("/CertificatAcordare2006-20260303-080000.FDB")));
 
