@@ -27,7 +27,8 @@ namespace {
 bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--salveaza-baza", "--restaureaza-baza", "-h", "--help"}) {
+        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--salveaza-baza", "--restaureaza-baza",
+                              "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
@@ -50,35 +51,42 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("CertificatAcordare"));
 
     QCommandLineParser linie;
-    linie.setApplicationDescription(
-        QStringLiteral("Certificat de acordare: evidenta candidatilor si tiparirea certificatelor.\n\n"
-                       "Fara optiuni porneste programul. Tiparirea fara ferestre scrie certificatele intr-un "
-                       "fisier PDF, exact cum ar iesi la imprimanta, cu marginile si intoarcerea salvate "
-                       "(sau cele date):\n"
-                       "  CertificatAcordare --tipareste-pdf certificate.pdf --toti\n"
-                       "  CertificatAcordare --tipareste-pdf ana.pdf --elev 3 --margine-stanga 2,5 --intors"));
+    linie.setApplicationDescription(QStringLiteral(
+        "Certificat de acordare: evidenta candidatilor si tiparirea certificatelor.\n\n"
+        "Fara optiuni porneste programul. Tiparirea fara ferestre scrie certificatele intr-un "
+        "fisier PDF, exact cum ar iesi la imprimanta, cu marginile si intoarcerea salvate "
+        "(sau cele date):\n"
+        "  CertificatAcordare --tipareste-pdf certificate.pdf --toti\n"
+        "  CertificatAcordare --tipareste-pdf ana.pdf --elev 3 --margine-stanga 2,5 --intors"));
     linie.addHelpOption();
     const QCommandLineOption faraSplash(QStringLiteral("fara-splash"),
                                         QStringLiteral("Porneste fara imaginea de prezentare."));
-    const QCommandLineOption dosarDate(QStringLiteral("date"),
-                                       QStringLiteral("Dosarul in care programul isi tine datele "
-                                                      "(implicit: CERTIFICAT_ACORDARE_DATE sau dosarul programului)."),
-                                       QStringLiteral("dosar"));
+    const QCommandLineOption dosarDate(
+        QStringLiteral("date"),
+        QStringLiteral("Dosarul in care programul isi tine datele "
+                       "(implicit: CERTIFICAT_ACORDARE_DATE sau dosarul programului)."),
+        QStringLiteral("dosar"));
     const QCommandLineOption pregatesteBaza(
         QStringLiteral("pregateste-baza"),
-        QStringLiteral("Creeaza sau actualizeaza baza de date, fara ferestre, apoi se opreste (cod 0 = reusit)."));
-    const QCommandLineOption tiparestePdf(QStringLiteral("tipareste-pdf"),
-                                          QStringLiteral("Tipareste certificatele in fisierul PDF dat, fara ferestre."),
-                                          QStringLiteral("fisier"));
-    const QCommandLineOption elev(QStringLiteral("elev"),
-                                  QStringLiteral("Numarul (ID_ELEVI) candidatului de tiparit; se poate repeta."),
-                                  QStringLiteral("numar"));
+        QStringLiteral(
+            "Creeaza sau actualizeaza baza de date, fara ferestre, apoi se opreste (cod 0 = reusit)."));
+    const QCommandLineOption tiparestePdf(
+        QStringLiteral("tipareste-pdf"),
+        QStringLiteral("Tipareste certificatele in fisierul PDF dat, fara ferestre."),
+        QStringLiteral("fisier"));
+    const QCommandLineOption elev(
+        QStringLiteral("elev"),
+        QStringLiteral("Numarul (ID_ELEVI) candidatului de tiparit; se poate repeta."),
+        QStringLiteral("numar"));
     const QCommandLineOption toti(QStringLiteral("toti"), QStringLiteral("Tipareste toti candidatii."));
     const QCommandLineOption margineStanga(QStringLiteral("margine-stanga"),
-                                           QStringLiteral("Marginea din stanga, in milimetri."), QStringLiteral("mm"));
-    const QCommandLineOption margineSus(QStringLiteral("margine-sus"), QStringLiteral("Marginea de sus, in milimetri."),
+                                           QStringLiteral("Marginea din stanga, in milimetri."),
+                                           QStringLiteral("mm"));
+    const QCommandLineOption margineSus(QStringLiteral("margine-sus"),
+                                        QStringLiteral("Marginea de sus, in milimetri."),
                                         QStringLiteral("mm"));
-    const QCommandLineOption intors(QStringLiteral("intors"), QStringLiteral("Tipareste pagina intoarsa cu 180 de grade."));
+    const QCommandLineOption intors(QStringLiteral("intors"),
+                                    QStringLiteral("Tipareste pagina intoarsa cu 180 de grade."));
     const QCommandLineOption doarPornire(
         QStringLiteral("doar-pornire"),
         QStringLiteral("Porneste pana la fereastra principala cu lista candidatilor, apoi se opreste "
@@ -93,8 +101,8 @@ int main(int argc, char *argv[])
                        "alaturi, ca ...-inainte-de-restaurare.FDB (cod 0 = reusit)."),
         QStringLiteral("fisier"));
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
-    linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga, margineSus,
-                      intors, drept, doarPornire, salveazaBaza, restaureazaBaza});
+    linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga,
+                      margineSus, intors, drept, doarPornire, salveazaBaza, restaureazaBaza});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -113,20 +121,22 @@ int main(int argc, char *argv[])
         if (linie.isSet(tiparestePdf)) {
             tiparire.Fisier = QDir::current().absoluteFilePath(linie.value(tiparestePdf));
             if (linie.isSet(toti) == linie.isSet(elev))
-                throw Exceptie(QStringLiteral("Alegeti fie --toti, fie unul sau mai multi candidati cu --elev."));
+                throw Exceptie(
+                    QStringLiteral("Alegeti fie --toti, fie unul sau mai multi candidati cu --elev."));
             for (const QString &v : linie.values(elev)) {
                 bool ok = false;
                 tiparire.Elevi.append(v.toInt(&ok));
                 if (!ok)
                     throw Exceptie(QStringLiteral("\"%1\" nu este un numar de candidat.").arg(v));
             }
-            for (const auto &[optiune, tinta] : {std::pair{&margineStanga, &tiparire.Stanga},
-                                                 std::pair{&margineSus, &tiparire.Sus}}) {
+            for (const auto &[optiune, tinta] :
+                 {std::pair{&margineStanga, &tiparire.Stanga}, std::pair{&margineSus, &tiparire.Sus}}) {
                 if (!linie.isSet(*optiune))
                     continue;
                 double mm = 0;
                 if (!TAllStuffReg::RealDinText(linie.value(*optiune), mm))
-                    throw Exceptie(QStringLiteral("\"%1\" nu este un numar valid.").arg(linie.value(*optiune)));
+                    throw Exceptie(
+                        QStringLiteral("\"%1\" nu este un numar valid.").arg(linie.value(*optiune)));
                 *tinta = mm;
             }
             if (linie.isSet(intors) && linie.isSet(drept))
@@ -144,7 +154,9 @@ int main(int argc, char *argv[])
         if (!faraFerestre) {
             TOptiuniPornire pornire;
             pornire.faraSplash = linie.isSet(faraSplash);
-            optiuni.pornire = [pornire] { PornireAplicatie(QStringLiteral("Certificat de acordare"), pornire); };
+            optiuni.pornire = [pornire] {
+                PornireAplicatie(QStringLiteral("Certificat de acordare"), pornire);
+            };
         }
         TDM dm(std::move(optiuni));
         DM = &dm;
@@ -155,7 +167,8 @@ int main(int argc, char *argv[])
         if (linie.isSet(salveazaBaza)) {
             const QString fisier = QDir::current().absoluteFilePath(linie.value(salveazaBaza));
             dm.SalveazaCopie(fisier);
-            Mesaje().Informare(QStringLiteral("Am salvat baza de date in %1").arg(QDir::toNativeSeparators(fisier)));
+            Mesaje().Informare(
+                QStringLiteral("Am salvat baza de date in %1").arg(QDir::toNativeSeparators(fisier)));
             return 0;
         }
         if (linie.isSet(restaureazaBaza)) {

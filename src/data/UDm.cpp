@@ -366,8 +366,9 @@ void TDM::DataModuleCreate()
         try {
             copieNoua = copii.CopieAutomata();
         } catch (const Exceptie &e) {
-            Mesaje().Avertizare(e.Mesaj() + QStringLiteral("\r\n\r\nProgramul porneste fara copia de azi; "
-                                                           "copiile mai vechi au ramas in\r\n") +
+            Mesaje().Avertizare(e.Mesaj() +
+                                QStringLiteral("\r\n\r\nProgramul porneste fara copia de azi; "
+                                               "copiile mai vechi au ramas in\r\n") +
                                 QDir::toNativeSeparators(copii.Dosar()));
         }
     }
@@ -507,9 +508,10 @@ int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
     const TInfoBaza info = TCopiiBaza::VerificaBaza(temporar);
     if (!info.valida) {
         QFile::remove(temporar);
-        throw Exceptie(QStringLiteral("Fisierul\r\n%1\r\nnu este o baza de date a acestui program; baza de date "
-                                      "curenta a ramas neschimbata.\r\n\r\n%2")
-                           .arg(QDir::toNativeSeparators(sursa), info.eroare));
+        throw Exceptie(
+            QStringLiteral("Fisierul\r\n%1\r\nnu este o baza de date a acestui program; baza de date "
+                           "curenta a ramas neschimbata.\r\n\r\n%2")
+                .arg(QDir::toNativeSeparators(sursa), info.eroare));
     }
     const bool existenta = QFileInfo::exists(m_caleBaza);
     if (existenta && !QFile::rename(m_caleBaza, pastrare)) {
@@ -569,8 +571,9 @@ void TDM::RestaureazaLaPornire(const QString &eroare)
         DeschideConexiunea();
         return;
     }
-    throw Exceptie(eroare + QStringLiteral("\r\n\r\nNu exista nicio copie a bazei de date care sa se deschida, in\r\n") +
-                   QDir::toNativeSeparators(copii.Dosar()));
+    throw Exceptie(
+        eroare + QStringLiteral("\r\n\r\nNu exista nicio copie a bazei de date care sa se deschida, in\r\n") +
+        QDir::toNativeSeparators(copii.Dosar()));
 }
 
 int TDM::CitesteVersiune()

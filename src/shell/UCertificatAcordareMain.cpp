@@ -54,15 +54,18 @@ TCertificatAcordareMain::TCertificatAcordareMain(QWidget *parent) : QMainWindow(
 
     Configurare1 = menuBar()->addMenu(QStringLiteral("Configurare"));
     Configurare1->setObjectName(QStringLiteral("Configurare1"));
-    const auto intrare = [this](const char *nume, const QString &text, void (TCertificatAcordareMain::*slot)()) {
+    const auto intrare = [this](const char *nume, const QString &text,
+                                void (TCertificatAcordareMain::*slot)()) {
         QAction *a = Configurare1->addAction(text);
         a->setObjectName(QLatin1String(nume));
-        connect(a, &QAction::triggered, this, [this, slot] { RuleazaActiune([this, slot] { (this->*slot)(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, slot] { RuleazaActiune([this, slot] { (this->*slot)(); }); });
         return a;
     };
     Configurareimprimanta2 = intrare("Configurareimprimanta2", QStringLiteral("Configurare imprimanta"),
                                      &TCertificatAcordareMain::Configurareimprimanta2Click);
-    Formatnote1 = intrare("Formatnote1", QStringLiteral("Format note"), &TCertificatAcordareMain::Formatnote1Click);
+    Formatnote1 =
+        intrare("Formatnote1", QStringLiteral("Format note"), &TCertificatAcordareMain::Formatnote1Click);
     Configurare1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Configurarediploma1 = intrare("Configurarediploma1", QStringLiteral("Configurare sablon diploma"),
                                   &TCertificatAcordareMain::Configurarediploma1Click);
@@ -169,7 +172,8 @@ void TCertificatAcordareMain::Salvarebazadedate1Click()
     if (fisier.isEmpty())
         return;
     dm.SalveazaCopie(fisier);
-    Mesaje().Informare(QStringLiteral("Am salvat copia bazei de date in\r\n") + QDir::toNativeSeparators(fisier));
+    Mesaje().Informare(QStringLiteral("Am salvat copia bazei de date in\r\n") +
+                       QDir::toNativeSeparators(fisier));
 }
 
 void TCertificatAcordareMain::Restaurarebazadedate1Click()
@@ -183,8 +187,8 @@ void TCertificatAcordareMain::Restaurarebazadedate1Click()
     TRestaurareBaza dialog(copii, Fisiere.deschidere, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString pastrata = QFileInfo(dm.CaleBazaDeDate()).completeBaseName() +
-                             QStringLiteral("-inainte-de-restaurare.FDB");
+    const QString pastrata =
+        QFileInfo(dm.CaleBazaDeDate()).completeBaseName() + QStringLiteral("-inainte-de-restaurare.FDB");
     if (!Mesaje().Intrebare(QStringLiteral("Restaurez baza de date din\r\n%1?\r\n\r\nBaza de date curenta "
                                            "ramane in dosarul ei, cu numele \"%2\".")
                                 .arg(QDir::toNativeSeparators(dialog.FisierAles()), pastrata)))

@@ -17,8 +17,9 @@ namespace {
 
 QString Nume(int id, const QString &nume)
 {
-    return QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                          "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', 0, %2)")
+    return QStringLiteral(
+               "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+               "ID_ELEVI) values ('CertificatAcordare', 'FATA', 'C_NUME', '%1', 0, %2)")
         .arg(nume)
         .arg(id);
 }
@@ -62,10 +63,11 @@ protected:
             InregistreazaCertificatAcordare(Inregistrari());
         m_dm = Porneste();
         ASSERT_TRUE(m_dm->Pregatit());
-        Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"), QStringLiteral("insert into ELEVI values (2)"),
-                        QStringLiteral("insert into ELEVI values (3)"), QStringLiteral("insert into ELEVI values (4)"),
-                        Nume(1, QStringLiteral("MARIANA")), Nume(2, QStringLiteral("DAN")),
-                        Nume(3, QStringLiteral("Ana"))});
+        Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"),
+                        QStringLiteral("insert into ELEVI values (2)"),
+                        QStringLiteral("insert into ELEVI values (3)"),
+                        QStringLiteral("insert into ELEVI values (4)"), Nume(1, QStringLiteral("MARIANA")),
+                        Nume(2, QStringLiteral("DAN")), Nume(3, QStringLiteral("Ana"))});
         DM = m_dm.get();
     }
     void TearDown() override
@@ -97,18 +99,21 @@ TEST_F(ListaElevi, DeletingNeedsASelectionAndAConfirmationAndKeepsTheFilter)
     lista.RzEdit1->setText(QStringLiteral("A"));
 
     lista.RzBitBtn3->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Va rog selectati un elev!")});
 
     Selecteaza(lista, QStringLiteral("DAN"));
     MesajeTest().Raspunde(false);
     lista.RzBitBtn3->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare), QStringList{QStringLiteral("Doriti sa stergeti elevul: ")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Intrebare),
+              QStringList{QStringLiteral("Doriti sa stergeti elevul: ")});
     EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 4);
 
     MesajeTest().Raspunde(true);
     lista.RzBitBtn3->click();
     EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from ELEVI")).toInt(), 3);
-    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from \"DATE\" where ID_ELEVI = 2")).toInt(), 0);
+    EXPECT_EQ(Valoare(*m_dm, QStringLiteral("select count(*) as V from \"DATE\" where ID_ELEVI = 2")).toInt(),
+              0);
     EXPECT_EQ(lista.RzEdit1->text(), QStringLiteral("A"));
     EXPECT_EQ(Afisate(lista), (QStringList{QStringLiteral("Ana"), QStringLiteral("MARIANA")}));
     EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
@@ -127,7 +132,8 @@ TEST_F(ListaElevi, OneButtonPerDocumentTypeAndNoSelectionIsReported)
     EXPECT_EQ(butoane.first()->text(), ListaHandlere().Handler(0).Caption());
 
     butoane.first()->click();
-    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare), QStringList{QStringLiteral("Va rog selectati un elev!")});
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
+              QStringList{QStringLiteral("Va rog selectati un elev!")});
     EXPECT_EQ(butoane.first()->Preview(), nullptr);
 }
 
@@ -141,13 +147,15 @@ TEST_F(ListaElevi, MainWindowHoldsTheListAndTheConfigurationMenu)
 
     QStringList intrari;
     for (QAction *a : fereastra.Configurare1->actions())
-        intrari.append(a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
-    EXPECT_EQ(intrari, (QStringList{QStringLiteral("Configurareimprimanta2=Configurare imprimanta"),
-                                    QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
-                                    QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
-                                    QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
-                                    QStringLiteral("ImportdinExcel1=Import din Excel"), QStringLiteral("-"),
-                                    QStringLiteral("Salvarebazadedate1=Salvare baza de date..."),
-                                    QStringLiteral("Restaurarebazadedate1=Restaurare baza de date...")}));
+        intrari.append(a->isSeparator() ? QStringLiteral("-")
+                                        : a->objectName() + QLatin1Char('=') + a->text());
+    EXPECT_EQ(intrari,
+              (QStringList{QStringLiteral("Configurareimprimanta2=Configurare imprimanta"),
+                           QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
+                           QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
+                           QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
+                           QStringLiteral("ImportdinExcel1=Import din Excel"), QStringLiteral("-"),
+                           QStringLiteral("Salvarebazadedate1=Salvare baza de date..."),
+                           QStringLiteral("Restaurarebazadedate1=Restaurare baza de date...")}));
     EXPECT_EQ(fereastra.Configurare1->title(), QStringLiteral("Configurare"));
 }
