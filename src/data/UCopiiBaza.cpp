@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <map>
+#include <utility>
 
 #include <QDir>
 #include <QFile>

@@ -359,6 +359,10 @@ void TDM::DataModuleCreate()
                                   QFile::permissions(m_caleBaza) | QFile::ReadOwner | QFile::WriteOwner);
     }
 
+    // Without the engine the file is not damaged, only out of reach: nothing to restore.
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
+        throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+
     // The automatic copy, while no connection holds the file and before any upgrade.
     TCopiiBaza copii = Copii();
     QString copieNoua;
@@ -367,7 +371,7 @@ void TDM::DataModuleCreate()
             copieNoua = copii.CopieAutomata();
         } catch (const Exceptie &e) {
             Mesaje().Avertizare(e.Mesaj() +
-                                QStringLiteral("\r\n\r\nProgramul porneste fara copia de azi; "
+                                QStringLiteral("\r\n\r\nProgramul porneste fara o copie noua; "
                                                "copiile mai vechi au ramas in\r\n") +
                                 QDir::toNativeSeparators(copii.Dosar()));
         }
@@ -521,10 +525,13 @@ int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
     }
     if (!QFile::rename(temporar, m_caleBaza)) {
         QFile::remove(temporar);
-        if (existenta)
-            QFile::rename(pastrare, m_caleBaza);
-        throw Exceptie(QStringLiteral("Nu pot pune copia in locul bazei de date\r\n%1")
-                           .arg(QDir::toNativeSeparators(m_caleBaza)));
+        QString mesaj = QStringLiteral("Nu pot pune copia in locul bazei de date\r\n%1")
+                            .arg(QDir::toNativeSeparators(m_caleBaza));
+        // The user must know where the database is if it cannot go back either.
+        if (existenta && !QFile::rename(pastrare, m_caleBaza))
+            mesaj += QStringLiteral("\r\n\r\nBaza de date curenta se afla acum in\r\n") +
+                     QDir::toNativeSeparators(pastrare);
+        throw Exceptie(mesaj);
     }
     return info.candidati;
 }

@@ -381,3 +381,19 @@ TEST_F(CopiiBaza, SavedCopyAndTheCopyAfterAnImportHoldTheCandidatesWhileTheDatab
     EXPECT_TRUE(MesajeTest().Mesaje().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(stick + QStringLiteral(".tmp")));
 }
+
+#ifdef Q_OS_LINUX
+// The system's copy itself, on a device that is always full.
+TEST(CopiereSistem, AFullDiskFailsTheCopyWithTheSystemsReason)
+{
+    QTemporaryDir dosar;
+    const QString sursa = dosar.filePath(QStringLiteral("baza.FDB"));
+    ScrieFisier(sursa, QByteArray(3 << 20, 'x'));
+    const QString eroare = CopiereSistem().Copiaza(sursa, QStringLiteral("/dev/full"));
+    EXPECT_TRUE(eroare.startsWith(QStringLiteral("Nu pot scrie /dev/full"))) << eroare.toStdString();
+
+    const QString tinta = dosar.filePath(QStringLiteral("copie.FDB"));
+    EXPECT_EQ(CopiereSistem().Copiaza(sursa, tinta), QString());
+    EXPECT_EQ(Amprenta(tinta), Amprenta(sursa));
+}
+#endif
