@@ -385,9 +385,16 @@ void TDM::DataModuleCreate()
         InchideConexiunea();
         if (!existenta)
             throw;
+        // A copy of its bytes that opens shows the file is sound, only held by
+        // another process: nothing to restore, and the file must stay in place.
+        const bool intreg = !copieNoua.isEmpty() && TCopiiBaza::VerificaBaza(copieNoua).valida;
         // That copy holds the same bytes as the file, which stays where it is.
         if (!copieNoua.isEmpty())
             QFile::remove(copieNoua);
+        if (intreg)
+            throw Exceptie(e.Mesaj() + QStringLiteral("\r\n\r\nFisierul bazei de date nu este deteriorat: il "
+                                                      "foloseste probabil chiar acum alt program (de exemplu "
+                                                      "o alta pornire a acestui program)."));
         RestaureazaLaPornire(e.Mesaj());
         copieNoua.clear();
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRectF>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "data/UCopiiBaza.h"
@@ -200,3 +201,47 @@ TEST(Program, SavesARestoresAndRefusesAForeignFileFromTheCommandLine)
                   .candidati,
               0);
 }
+
+#ifndef Q_OS_WIN
+// A database another process holds fails to open, yet is sound: no copy may take its place.
+TEST(Program, ADatabaseHeldByAnotherProcessIsNotOfferedARestore)
+{
+    QTemporaryDir dosar;
+    const QString date = dosar.filePath(QStringLiteral("date"));
+    PregatesteCandidati(date, 2);
+    const QString program = QStringLiteral(CERT_TEST_EXE);
+    ASSERT_EQ(Ruleaza(program, {QStringLiteral("--pregateste-baza"), QStringLiteral("--date"), date}).cod, 0);
+    const QStringList copii = QDir(date + QStringLiteral("/DB/copii")).entryList(QDir::Files);
+    ASSERT_FALSE(copii.isEmpty());
+
+    // The engine's own query tool keeps the database attached until it is told to quit.
+    const QString isql = QStandardPaths::findExecutable(QStringLiteral("isql-fb"));
+    ASSERT_FALSE(isql.isEmpty()) << "isql-fb, the engine's query tool, holds the database in this test";
+    PregatesteDosarBlocariFirebird();
+    QProcess detinator;
+    detinator.setProcessEnvironment(MediuIzolat());
+    detinator.start(isql, {QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-password"),
+                           QStringLiteral("plivremox"), BazaDinDate(date)});
+    ASSERT_TRUE(detinator.waitForStarted());
+    detinator.write("select count(*) from ELEVI;\n");
+    QByteArray iesire;
+    while (!iesire.contains("====") && detinator.waitForReadyRead(30000))
+        iesire += detinator.readAllStandardOutput();
+    ASSERT_TRUE(iesire.contains("====")) << iesire.toStdString();
+
+    const TRezultatProgram r =
+        Ruleaza(program, {QStringLiteral("--pregateste-baza"), QStringLiteral("--date"), date});
+    detinator.write("quit;\n");
+    detinator.closeWriteChannel();
+    detinator.waitForFinished();
+
+    EXPECT_EQ(r.cod, 2);
+    EXPECT_TRUE(r.erori.contains(QStringLiteral("nu este deteriorat"))) << r.erori.toStdString();
+    EXPECT_FALSE(r.erori.contains(QStringLiteral("Restaurez"))) << r.erori.toStdString();
+    EXPECT_EQ(QDir(date + QStringLiteral("/DB")).entryList(QDir::Files),
+              QStringList{QStringLiteral("CertificatAcordare2006.FDB")});
+    EXPECT_EQ(QDir(date + QStringLiteral("/DB/copii")).entryList(QDir::Files), copii)
+        << "no copy of a file another process was writing";
+    EXPECT_EQ(TCopiiBaza::VerificaBaza(BazaDinDate(date)).candidati, 2);
+}
+#endif
