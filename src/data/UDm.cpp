@@ -464,6 +464,9 @@ TCopiiBaza TDM::Copii() const
 
 void TDM::CuBazaInchisa(const std::function<void()> &lucru)
 {
+    // A start that stopped before it knew the file has nothing to copy.
+    if (m_caleBaza.isEmpty())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     if (Tr.InTransaction())
         throw Exceptie(QStringLiteral("Baza de date nu se poate copia in timpul unei tranzactii."));
     const bool conectat = Conectat();
@@ -545,6 +548,8 @@ int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
 
 int TDM::RestaureazaBaza(const QString &fisier)
 {
+    if (m_caleBaza.isEmpty())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     if (!QFileInfo(fisier).isFile())
         throw Exceptie(QStringLiteral("Fisierul nu exista:\r\n") + QDir::toNativeSeparators(fisier));
     if (QFileInfo(fisier).absoluteFilePath() == QFileInfo(m_caleBaza).absoluteFilePath())
