@@ -27,7 +27,8 @@ namespace {
 bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--tipareste-proba", "-h", "--help"}) {
+        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--tipareste-proba", "--salveaza-baza",
+                              "--restaureaza-baza", "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
@@ -96,11 +97,21 @@ int main(int argc, char *argv[])
         QStringLiteral("doar-pornire"),
         QStringLiteral("Porneste pana la fereastra principala cu lista candidatilor, apoi se opreste "
                        "(pentru masurarea pornirii)."));
+    const QCommandLineOption salveazaBaza(
+        QStringLiteral("salveaza-baza"),
+        QStringLiteral("Salveaza o copie a bazei de date in fisierul dat, fara ferestre (cod 0 = reusit)."),
+        QStringLiteral("fisier"));
+    const QCommandLineOption restaureazaBaza(
+        QStringLiteral("restaureaza-baza"),
+        QStringLiteral("Pune copia data in locul bazei de date, fara ferestre; baza de date curenta ramane "
+                       "alaturi, ca ...-inainte-de-restaurare.FDB (cod 0 = reusit)."),
+        QStringLiteral("fisier"));
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
     const QCommandLineOption faraJurnal(QStringLiteral("fara-jurnal"),
                                         QStringLiteral("Nu trece tiparirea in jurnalul tiparirilor."));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, tiparesteProba, elev, toti,
-                      margineStanga, margineSus, intors, drept, doarPornire, faraJurnal});
+                      margineStanga, margineSus, intors, drept, doarPornire, faraJurnal, salveazaBaza,
+                      restaureazaBaza});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -150,6 +161,11 @@ int main(int argc, char *argv[])
         }
 
         TOptiuniDm optiuni{Locatii(), &Inregistrari(), {}};
+        // Saving and restoring work on the file, with the engine detached.
+        const bool doarFisierul = linie.isSet(salveazaBaza) || linie.isSet(restaureazaBaza);
+        if (linie.isSet(salveazaBaza) && linie.isSet(restaureazaBaza))
+            throw Exceptie(QStringLiteral("Alegeti fie --salveaza-baza, fie --restaureaza-baza."));
+        optiuni.deschide = !doarFisierul;
         if (!faraFerestre) {
             TOptiuniPornire pornire;
             pornire.faraSplash = linie.isSet(faraSplash);
@@ -163,6 +179,21 @@ int main(int argc, char *argv[])
         OprireLaSemnal::Instaleaza();
         if (linie.isSet(pregatesteBaza))
             return dm.Pregatit() ? 0 : 2;
+        if (linie.isSet(salveazaBaza)) {
+            const QString fisier = QDir::current().absoluteFilePath(linie.value(salveazaBaza));
+            dm.SalveazaCopie(fisier);
+            Mesaje().Informare(
+                QStringLiteral("Am salvat baza de date in %1").arg(QDir::toNativeSeparators(fisier)));
+            return 0;
+        }
+        if (linie.isSet(restaureazaBaza)) {
+            const QString fisier = QDir::current().absoluteFilePath(linie.value(restaureazaBaza));
+            const int candidati = dm.RestaureazaBaza(fisier);
+            Mesaje().Informare(QStringLiteral("Am restaurat baza de date din %1 (%2 candidati)")
+                                   .arg(QDir::toNativeSeparators(fisier))
+                                   .arg(candidati));
+            return dm.Pregatit() ? 0 : 2;
+        }
         if (linie.isSet(tiparestePdf) || proba) {
             if (!dm.Pregatit())
                 return 2;

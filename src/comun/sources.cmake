@@ -2,6 +2,8 @@
 # runner, stop signals, window placement.
 list(APPEND CERT_CORE_SOURCES
     comun/Actiune.cpp
+    comun/Ceas.cpp
+    comun/CopiereFisier.cpp
     comun/Exceptie.cpp
     comun/Mesaje.cpp
     comun/OprireLaSemnal.cpp

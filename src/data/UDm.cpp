@@ -14,6 +14,8 @@
 #include "data/UJurnalTiparire.h"
 #include "data/UInregistrari.h"
 #include "data/UProfilDiploma.h"
+#include "comun/Ceas.h"
+#include "comun/CopiereFisier.h"
 #include "comun/Exceptie.h"
 #include "comun/Mesaje.h"
 
@@ -289,20 +291,14 @@ TDM::TDM(TOptiuniDm optiuni)
             } catch (const Exceptie &) {
             }
         Mesaje().Eroare(e.Mesaj());
+    } catch (const Anulare &) {
+        // The user was asked and said no; the question said why.
     }
 }
 
 TDM::~TDM()
 {
-    InchideInterogarile();
-    UitaPregatirile();
-    if (Db.isValid()) {
-        if (Tr.InTransaction())
-            Db.rollback();
-        Db.close();
-    }
-    Db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_numeConexiune);
+    InchideConexiunea();
     if (DM == this)
         DM = nullptr;
 }
@@ -343,9 +339,12 @@ void TDM::DataModuleCreate()
     if (!QDir().mkpath(dosar))
         throw Exceptie(QStringLiteral("Nu pot crea dosarul bazei de date:\r\n") +
                        QDir::toNativeSeparators(dosar));
+    if (!m_optiuni.deschide)
+        return;
 
     // 5. A missing database is made from the empty template.
-    if (!QFileInfo::exists(m_caleBaza)) {
+    const bool existenta = QFileInfo::exists(m_caleBaza);
+    if (!existenta) {
         const QString sablon = m_optiuni.locatii.CaleProgram(QStringLiteral("BLANK.FDB"));
         if (!QFileInfo::exists(sablon)) {
             Mesaje().Avertizare(
@@ -361,7 +360,55 @@ void TDM::DataModuleCreate()
                                   QFile::permissions(m_caleBaza) | QFile::ReadOwner | QFile::WriteOwner);
     }
 
+    // Without the engine the file is not damaged, only out of reach: nothing to restore.
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
+        throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+
+    // The automatic copy, while no connection holds the file and before any upgrade.
+    TCopiiBaza copii = Copii();
+    QString copieNoua;
+    if (existenta) {
+        try {
+            copieNoua = copii.CopieAutomata();
+        } catch (const Exceptie &e) {
+            Mesaje().Avertizare(e.Mesaj() +
+                                QStringLiteral("\r\n\r\nProgramul porneste fara o copie noua; "
+                                               "copiile mai vechi au ramas in\r\n") +
+                                QDir::toNativeSeparators(copii.Dosar()));
+        }
+    }
+
     // 6. Open the connection.
+    try {
+        DeschideConexiunea();
+        CitesteVersiune();
+    } catch (const Exceptie &e) {
+        InchideConexiunea();
+        if (!existenta)
+            throw;
+        // A copy of its bytes that opens shows the file is sound, only held by
+        // another process: nothing to restore, and the file must stay in place.
+        const bool intreg = !copieNoua.isEmpty() && TCopiiBaza::VerificaBaza(copieNoua).valida;
+        // That copy holds the same bytes as the file, which stays where it is.
+        if (!copieNoua.isEmpty())
+            QFile::remove(copieNoua);
+        if (intreg)
+            throw Exceptie(e.Mesaj() + QStringLiteral("\r\n\r\nFisierul bazei de date nu este deteriorat: il "
+                                                      "foloseste probabil chiar acum alt program (de exemplu "
+                                                      "o alta pornire a acestui program)."));
+        RestaureazaLaPornire(e.Mesaj());
+        copieNoua.clear();
+    }
+    // Old copies go only once there is a new one of a database that opens.
+    if (!copieNoua.isEmpty())
+        copii.Curata();
+
+    // 7-12. Tr and Q1..Q6 are members, reachable through DM from here on.
+    PregatesteBaza();
+}
+
+void TDM::DeschideConexiunea()
+{
     PregatesteDosarBlocariFirebird();
     Db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
     if (!Db.isValid())
@@ -372,8 +419,25 @@ void TDM::DataModuleCreate()
     if (!Db.open())
         throw Exceptie(QStringLiteral("Nu pot deschide baza de date\r\n%1\r\n\r\n%2")
                            .arg(QDir::toNativeSeparators(m_caleBaza), TextEroare(Db.lastError())));
+}
 
-    // 7. Tr and Q1..Q6 are members, reachable through DM from here on.
+void TDM::InchideConexiunea()
+{
+    InchideInterogarile();
+    UitaPregatirile();
+    if (Db.isValid()) {
+        if (Tr.InTransaction())
+            Db.rollback();
+        Db.close();
+    }
+    Tr.m_activa = false;
+    Db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_numeConexiune);
+}
+
+void TDM::PregatesteBaza()
+{
+    m_pregatit = false;
     // 8. Schema upgrade.
     ActualizeazaSchema();
     // 9-12. The profile's tables, the entity tables, the data types and the profile.
@@ -384,6 +448,154 @@ void TDM::DataModuleCreate()
     // The print log, beside the schema's versions.
     JurnalTiparire::CreeazaSchema(*this);
     m_pregatit = true;
+}
+
+ICeas &TDM::Ceas() const
+{
+    return m_optiuni.ceas ? *m_optiuni.ceas : CeasSistem();
+}
+
+ICopiereFisier &TDM::Copiere() const
+{
+    return m_optiuni.copiere ? *m_optiuni.copiere : CopiereSistem();
+}
+
+TCopiiBaza TDM::Copii() const
+{
+    return TCopiiBaza(m_caleBaza, Ceas(), Copiere());
+}
+
+void TDM::CuBazaInchisa(const std::function<void()> &lucru)
+{
+    // A start that stopped before it knew the file has nothing to copy.
+    if (m_caleBaza.isEmpty())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    if (Tr.InTransaction())
+        throw Exceptie(QStringLiteral("Baza de date nu se poate copia in timpul unei tranzactii."));
+    const bool conectat = Conectat();
+    if (conectat)
+        InchideConexiunea();
+    try {
+        lucru();
+    } catch (...) {
+        if (conectat)
+            DeschideConexiunea();
+        throw;
+    }
+    if (conectat)
+        DeschideConexiunea();
+}
+
+bool TDM::CopieDupaImport()
+{
+    bool reusit = true;
+    CuBazaInchisa([&] {
+        try {
+            TCopiiBaza copii = Copii();
+            copii.CopieAutomata();
+            copii.Curata();
+        } catch (const Exceptie &e) {
+            Mesaje().Avertizare(e.Mesaj());
+            reusit = false;
+        }
+    });
+    return reusit;
+}
+
+void TDM::SalveazaCopie(const QString &tinta)
+{
+    if (!QFileInfo(m_caleBaza).isFile())
+        throw Exceptie(QStringLiteral("Nu exista baza de date\r\n") + QDir::toNativeSeparators(m_caleBaza));
+    if (QFileInfo(tinta).absoluteFilePath() == QFileInfo(m_caleBaza).absoluteFilePath())
+        throw Exceptie(QStringLiteral("Copia nu poate lua locul bazei de date curente."));
+    CuBazaInchisa([&] { Copii().CopiazaSigur(m_caleBaza, tinta); });
+}
+
+int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
+{
+    // Checked as a copy beside the database: the file chosen stays as it was,
+    // and what is checked is exactly what takes the database's place.
+    const QString temporar = TCopiiBaza::NumeLiber(m_caleBaza + QStringLiteral(".restaurare.tmp"));
+    const QString eroare = Copiere().Copiaza(sursa, temporar);
+    if (!eroare.isEmpty()) {
+        QFile::remove(temporar);
+        throw Exceptie(QStringLiteral("Nu am putut copia fisierul\r\n%1\r\n\r\n%2")
+                           .arg(QDir::toNativeSeparators(sursa), eroare));
+    }
+    const TInfoBaza info = TCopiiBaza::VerificaBaza(temporar);
+    if (!info.valida) {
+        QFile::remove(temporar);
+        throw Exceptie(
+            QStringLiteral("Fisierul\r\n%1\r\nnu este o baza de date a acestui program; baza de date "
+                           "curenta a ramas neschimbata.\r\n\r\n%2")
+                .arg(QDir::toNativeSeparators(sursa), info.eroare));
+    }
+    const bool existenta = QFileInfo::exists(m_caleBaza);
+    if (existenta && !QFile::rename(m_caleBaza, pastrare)) {
+        QFile::remove(temporar);
+        throw Exceptie(QStringLiteral("Nu pot pastra baza de date curenta ca\r\n%1")
+                           .arg(QDir::toNativeSeparators(pastrare)));
+    }
+    if (!QFile::rename(temporar, m_caleBaza)) {
+        QFile::remove(temporar);
+        QString mesaj = QStringLiteral("Nu pot pune copia in locul bazei de date\r\n%1")
+                            .arg(QDir::toNativeSeparators(m_caleBaza));
+        // The user must know where the database is if it cannot go back either.
+        if (existenta && !QFile::rename(pastrare, m_caleBaza))
+            mesaj += QStringLiteral("\r\n\r\nBaza de date curenta se afla acum in\r\n") +
+                     QDir::toNativeSeparators(pastrare);
+        throw Exceptie(mesaj);
+    }
+    return info.candidati;
+}
+
+int TDM::RestaureazaBaza(const QString &fisier)
+{
+    if (m_caleBaza.isEmpty())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    if (!QFileInfo(fisier).isFile())
+        throw Exceptie(QStringLiteral("Fisierul nu exista:\r\n") + QDir::toNativeSeparators(fisier));
+    if (QFileInfo(fisier).absoluteFilePath() == QFileInfo(m_caleBaza).absoluteFilePath())
+        throw Exceptie(QStringLiteral("Fisierul ales este chiar baza de date curenta."));
+    if (Tr.InTransaction())
+        throw Exceptie(QStringLiteral("Baza de date nu se poate restaura in timpul unei tranzactii."));
+    const bool conectat = Conectat();
+    InchideConexiunea();
+    int candidati = 0;
+    try {
+        candidati = PuneInLoc(fisier, Copii().NumeAlaturi(QStringLiteral("inainte-de-restaurare")));
+    } catch (const Exceptie &) {
+        if (conectat)
+            DeschideConexiunea();
+        throw;
+    }
+    DeschideConexiunea();
+    PregatesteBaza();
+    return candidati;
+}
+
+void TDM::RestaureazaLaPornire(const QString &eroare)
+{
+    TCopiiBaza copii = Copii();
+    for (const TCopieBaza &copie : copii.Lista()) {
+        const TInfoBaza info = TCopiiBaza::VerificaBaza(copie.cale);
+        if (!info.valida)
+            continue;
+        const QString intrebare =
+            QStringLiteral("Baza de date nu poate fi deschisa. Restaurez copia din %1 (%2 candidati)?")
+                .arg(copie.data.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")))
+                .arg(info.candidati);
+        if (!Mesaje().Intrebare(intrebare + QStringLiteral("\r\n\r\n") + eroare))
+            throw Anulare();
+        // The damaged file is kept under a name of its own, never overwritten.
+        PuneInLoc(copie.cale,
+                  copii.NumeAlaturi(QStringLiteral("deteriorat-") + TCopiiBaza::Marca(Ceas().Acum())));
+        DeschideConexiunea();
+        return;
+    }
+    throw Exceptie(
+        eroare + QStringLiteral("\r\n\r\nNu exista nicio copie a bazei de date care sa se deschida, in\r\n") +
+        QDir::toNativeSeparators(copii.Dosar()));
 }
 
 int TDM::CitesteVersiune()

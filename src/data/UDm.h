@@ -12,7 +12,11 @@
 #include <QVariant>
 
 #include "data/UCai.h"
+#include "data/UCopiiBaza.h"
 #include "data/UReferintaCamp.h"
+
+class ICeas;
+class ICopiereFisier;
 
 class TDM;
 class TInregistrari;
@@ -33,6 +37,7 @@ public:
     bool InTransaction() const { return m_activa; }
 
 private:
+    friend class TDM;
     TDM &m_dm;
     bool m_activa = false;
 };
@@ -99,6 +104,12 @@ struct TOptiuniDm
     const TInregistrari *inregistrari = nullptr;
     // The start routine (temporary folder, code page check, splash).
     std::function<void()> pornire;
+    // The clock and the file copy of the database's copies; the system's when null.
+    ICeas *ceas = nullptr;
+    ICopiereFisier *copiere = nullptr;
+    // False: the database is neither created nor opened, nor copied at start
+    // (a copy saved or restored from the command line).
+    bool deschide = true;
 };
 
 // How many statements of each kind the data module has executed.
@@ -130,6 +141,22 @@ public:
     const TLocatii &Locatii() const { return m_optiuni.locatii; }
     // The program's registrations it was created with; none in some tests.
     const TInregistrari *Inregistrarile() const { return m_optiuni.inregistrari; }
+
+    // The copies of the database file (the automatic ones in "DB/copii").
+    TCopiiBaza Copii() const;
+    // One more automatic copy, after a spreadsheet import wrote at least one
+    // row: the connection is closed for the copy and opened again. A copy
+    // that fails is reported and false returned; only failing to open the
+    // database again raises.
+    bool CopieDupaImport();
+    // Saves a copy of the database file as `tinta` (a file the user chose).
+    void SalveazaCopie(const QString &tinta);
+    // Puts a copy of `fisier` in the place of the database: the copy is
+    // checked to open and to have the program's tables before anything else
+    // (else it raises and nothing changes), the current database is kept as
+    // "<base>-inainte-de-restaurare.FDB", then the database is opened,
+    // upgraded and synchronised as at start. Returns its candidates.
+    int RestaureazaBaza(const QString &fisier);
 
     // The schema version stored in CONFID_DB.
     int CitesteVersiune();
@@ -167,6 +194,19 @@ private:
     friend class TQuery;
 
     void DataModuleCreate();
+    void DeschideConexiunea();
+    void InchideConexiunea();
+    // The schema upgrade and the synchronisations of every start.
+    void PregatesteBaza();
+    // Runs `lucru` with the engine detached from the file, attached again after.
+    void CuBazaInchisa(const std::function<void()> &lucru);
+    // A checked copy of `sursa` takes the database's place; the current file
+    // is renamed `pastrare`. Raises with the database file untouched.
+    int PuneInLoc(const QString &sursa, const QString &pastrare);
+    // The database did not open at start: offers the newest copy that opens.
+    void RestaureazaLaPornire(const QString &eroare);
+    ICeas &Ceas() const;
+    ICopiereFisier &Copiere() const;
     void ActualizeazaSchema();
     void InchideInterogarile();
     void UitaPregatirile();

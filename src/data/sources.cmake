@@ -1,6 +1,7 @@
 list(APPEND CERT_CORE_SOURCES
     data/Cp1250.cpp
     data/UCai.cpp
+    data/UCopiiBaza.cpp
     data/UDm.cpp
     data/UDmSincronizare.cpp
     data/UDmValori.cpp

@@ -1,6 +1,11 @@
 #include "shell/UCertificatAcordareMain.h"
 
 #include <QCursor>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +17,9 @@
 #include "records/UListaGenerica.h"
 #include "settings/UEditorConfigGlobal.h"
 #include "comun/Actiune.h"
+#include "comun/Exceptie.h"
+#include "data/UDm.h"
+#include "shell/URestaurareBaza.h"
 #include "comun/Mesaje.h"
 #include "comun/CentrareFereastra.h"
 #include "shell/UPornireAplicatie.h"
@@ -46,15 +54,18 @@ TCertificatAcordareMain::TCertificatAcordareMain(QWidget *parent) : QMainWindow(
 
     Configurare1 = menuBar()->addMenu(QStringLiteral("Configurare"));
     Configurare1->setObjectName(QStringLiteral("Configurare1"));
-    const auto intrare = [this](const char *nume, const QString &text, void (TCertificatAcordareMain::*slot)()) {
+    const auto intrare = [this](const char *nume, const QString &text,
+                                void (TCertificatAcordareMain::*slot)()) {
         QAction *a = Configurare1->addAction(text);
         a->setObjectName(QLatin1String(nume));
-        connect(a, &QAction::triggered, this, [this, slot] { RuleazaActiune([this, slot] { (this->*slot)(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, slot] { RuleazaActiune([this, slot] { (this->*slot)(); }); });
         return a;
     };
     Configurareimprimanta2 = intrare("Configurareimprimanta2", QStringLiteral("Configurare imprimanta"),
                                      &TCertificatAcordareMain::Configurareimprimanta2Click);
-    Formatnote1 = intrare("Formatnote1", QStringLiteral("Format note"), &TCertificatAcordareMain::Formatnote1Click);
+    Formatnote1 =
+        intrare("Formatnote1", QStringLiteral("Format note"), &TCertificatAcordareMain::Formatnote1Click);
     Configurare1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Configurarediploma1 = intrare("Configurarediploma1", QStringLiteral("Configurare sablon diploma"),
                                   &TCertificatAcordareMain::Configurarediploma1Click);
@@ -63,6 +74,21 @@ TCertificatAcordareMain::TCertificatAcordareMain(QWidget *parent) : QMainWindow(
     Configurare1->addSeparator()->setObjectName(QStringLiteral("N2"));
     ImportdinExcel1 = intrare("ImportdinExcel1", QStringLiteral("Import din Excel"),
                               &TCertificatAcordareMain::ImportdinExcel1Click);
+    Configurare1->addSeparator()->setObjectName(QStringLiteral("N3"));
+    Salvarebazadedate1 = intrare("Salvarebazadedate1", QStringLiteral("Salvare baza de date..."),
+                                 &TCertificatAcordareMain::Salvarebazadedate1Click);
+    Restaurarebazadedate1 = intrare("Restaurarebazadedate1", QStringLiteral("Restaurare baza de date..."),
+                                    &TCertificatAcordareMain::Restaurarebazadedate1Click);
+    Fisiere.salvare = [this](const QString &propus) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Salvare baza de date"), propus,
+                                            QStringLiteral("Baze de date (*.FDB)"));
+    };
+    Fisiere.deschidere = [this] {
+        return QFileDialog::getOpenFileName(
+            this, QStringLiteral("Restaurare baza de date"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QStringLiteral("Baze de date (*.FDB);;Toate fisierele (*)"));
+    };
 
     RuleazaActiune([this] { FormCreate(); });
 }
@@ -113,8 +139,68 @@ void TCertificatAcordareMain::ImportdinExcel1Click()
 {
     Indisponibil();
     // The candidate list shows what an import added, also after "Renunt".
+    ReincarcaLista();
+}
+
+void TCertificatAcordareMain::ReincarcaLista()
+{
     if (TListaElevi *lista = ListaElevi()) {
         lista->Reload();
         lista->Refilter();
     }
+}
+
+namespace {
+
+TDM &BazaDeschisa()
+{
+    if (!DM)
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    return *DM;
+}
+
+} // namespace
+
+void TCertificatAcordareMain::Salvarebazadedate1Click()
+{
+    TDM &dm = BazaDeschisa();
+    const QString propus = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                           QLatin1Char('/') + QFileInfo(dm.CaleBazaDeDate()).completeBaseName() +
+                           QLatin1Char('-') + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                           QStringLiteral(".FDB");
+    const QString fisier = Fisiere.salvare(propus);
+    if (fisier.isEmpty())
+        return;
+    dm.SalveazaCopie(fisier);
+    Mesaje().Informare(QStringLiteral("Am salvat copia bazei de date in\r\n") +
+                       QDir::toNativeSeparators(fisier));
+}
+
+void TCertificatAcordareMain::Restaurarebazadedate1Click()
+{
+    TDM &dm = BazaDeschisa();
+    QList<TCopieListata> copii;
+    for (const TCopieBaza &c : dm.Copii().Lista()) {
+        const TInfoBaza info = TCopiiBaza::VerificaBaza(c.cale);
+        copii.append({c, info.valida ? info.candidati : -1});
+    }
+    TRestaurareBaza dialog(copii, Fisiere.deschidere, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString pastrata =
+        QFileInfo(dm.CaleBazaDeDate()).completeBaseName() + QStringLiteral("-inainte-de-restaurare.FDB");
+    if (!Mesaje().Intrebare(QStringLiteral("Restaurez baza de date din\r\n%1?\r\n\r\nBaza de date curenta "
+                                           "ramane in dosarul ei, cu numele \"%2\".")
+                                .arg(QDir::toNativeSeparators(dialog.FisierAles()), pastrata)))
+        return;
+    int candidati = 0;
+    try {
+        candidati = dm.RestaureazaBaza(dialog.FisierAles());
+    } catch (...) {
+        // The list shows whichever database is in place now.
+        RuleazaActiune([this] { ReincarcaLista(); });
+        throw;
+    }
+    ReincarcaLista();
+    Mesaje().Informare(QStringLiteral("Am restaurat baza de date (%1 candidati).").arg(candidati));
 }

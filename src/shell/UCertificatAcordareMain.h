@@ -1,10 +1,21 @@
 #pragma once
 
+#include <functional>
+
 #include <QMainWindow>
 
 class QAction;
 class QMenu;
 class TListaElevi;
+
+// The file dialogs of the database's copies; tests answer them instead.
+struct TAlegereFisiereBaza
+{
+    // Where to save a copy, starting from the name proposed; empty: cancelled.
+    std::function<QString(const QString &propus)> salvare;
+    // A copy to restore from; empty: cancelled.
+    std::function<QString()> deschidere;
+};
 
 // The program's main window: the candidate list and the "Configurare" menu.
 class TCertificatAcordareMain : public QMainWindow
@@ -23,6 +34,9 @@ public:
     QAction *Configurarediploma1;
     QAction *Configurarescoala1;
     QAction *ImportdinExcel1;
+    QAction *Salvarebazadedate1;
+    QAction *Restaurarebazadedate1;
+    TAlegereFisiereBaza Fisiere;
 
 public slots:
     void Configurareimprimanta2Click();
@@ -30,9 +44,12 @@ public slots:
     void Configurarediploma1Click();
     void Configurarescoala1Click();
     void ImportdinExcel1Click();
+    void Salvarebazadedate1Click();
+    void Restaurarebazadedate1Click();
 
 private:
     void FormCreate();
+    void ReincarcaLista();
 };
 
 // Sizes the main window to the monitor under the mouse pointer: a monitor

@@ -156,7 +156,9 @@ TEST_F(ListaElevi, MainWindowHoldsTheListAndTheConfigurationMenu)
                            QStringLiteral("Formatnote1=Format note"), QStringLiteral("-"),
                            QStringLiteral("Configurarediploma1=Configurare sablon diploma"),
                            QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
-                           QStringLiteral("ImportdinExcel1=Import din Excel")}));
+                           QStringLiteral("ImportdinExcel1=Import din Excel"), QStringLiteral("-"),
+                           QStringLiteral("Salvarebazadedate1=Salvare baza de date..."),
+                           QStringLiteral("Restaurarebazadedate1=Restaurare baza de date...")}));
     EXPECT_EQ(fereastra.Configurare1->title(), QStringLiteral("Configurare"));
 }
 

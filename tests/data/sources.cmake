@@ -1,6 +1,7 @@
 # Tests of the library without widgets: they run without a QApplication.
 list(APPEND TESTE_CORE
     data/test_Cp1250.cpp
+    data/test_CopiiBaza.cpp
     data/test_GardaTranzactie.cpp
     data/test_JurnalTiparire.cpp
     data/test_Profil.cpp

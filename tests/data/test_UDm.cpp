@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -12,17 +11,7 @@
 #include "comun/Exceptie.h"
 #include "support/BazaTest.h"
 
-namespace {
-
-QByteArray Amprenta(const QString &fisier)
-{
-    QFile f(fisier);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
-} // namespace
+namespace {} // namespace
 
 class Baza : public TBazaTest
 {
@@ -31,8 +20,9 @@ protected:
     {
         QStringList coloane;
         dm.Tr.StartTransaction();
-        dm.Q1.SetSQL(QStringLiteral("select trim(RDB$FIELD_NAME) as NUME from RDB$RELATION_FIELDS "
-                                    "where RDB$RELATION_NAME = 'PROFIL_DIPLOMA' order by RDB$FIELD_POSITION"));
+        dm.Q1.SetSQL(
+            QStringLiteral("select trim(RDB$FIELD_NAME) as NUME from RDB$RELATION_FIELDS "
+                           "where RDB$RELATION_NAME = 'PROFIL_DIPLOMA' order by RDB$FIELD_POSITION"));
         for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next())
             coloane.append(dm.Q1.AsString(QStringLiteral("NUME")));
         dm.Tr.Rollback();
@@ -100,9 +90,10 @@ TEST_F(Baza, Version2DatabaseGainsOnlyOrdine)
     ASSERT_TRUE(QDir().mkpath(m_locatii.CaleDate(QStringLiteral("DB"))));
     ASSERT_TRUE(QFile::copy(CaleSablon(), CaleBaza()));
     QFile::setPermissions(CaleBaza(), QFile::ReadOwner | QFile::WriteOwner);
-    ExecutaDirect(CaleBaza(),
-                  {QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
-                   QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2")});
+    ExecutaDirect(
+        CaleBaza(),
+        {QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
+         QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2")});
 
     m_dm = Porneste();
 
@@ -142,9 +133,9 @@ TEST_F(Baza, MissingDatabaseAndTemplateWarnsWithBothPathsAndEndsWithCode1)
     ASSERT_EQ(avertizari.size(), 1);
     EXPECT_EQ(avertizari.first(),
               QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" pentru "
-                             "initializare.\r\nDB Curent:")
-                  + QDir::toNativeSeparators(CaleBaza()) + QStringLiteral("\r\nDB Blank:")
-                  + QDir::toNativeSeparators(CaleSablon()));
+                             "initializare.\r\nDB Curent:") +
+                  QDir::toNativeSeparators(CaleBaza()) + QStringLiteral("\r\nDB Blank:") +
+                  QDir::toNativeSeparators(CaleSablon()));
     EXPECT_EQ(MesajeTest().Mesaje().size(), 1);
 }
 
@@ -213,9 +204,10 @@ protected:
         TDM &dm = *m_dm;
         dm.Tr.StartTransaction();
         try {
-            dm.Q1.SetSQL(QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
-                                        "VALOARE_NUM) values (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
-                                        ":VALOARE_TEXT, 0)"));
+            dm.Q1.SetSQL(
+                QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
+                               "VALOARE_NUM) values (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
+                               ":VALOARE_TEXT, 0)"));
             dm.Q1.ParamByName(QStringLiteral("COD_FORMULAR"), QStringLiteral("F"));
             dm.Q1.ParamByName(QStringLiteral("COD_PAGINA"), QStringLiteral("P"));
             dm.Q1.ParamByName(QStringLiteral("COD_CAMP"), QStringLiteral("C"));
@@ -295,7 +287,8 @@ TEST_F(Interogari, ParametersBindWhateverTheirLetterCase)
     dm.Q1.ParamByName(QStringLiteral("id"), 42);
     dm.Q1.ExecSQL();
     dm.Tr.Commit();
-    EXPECT_EQ(Valoare(dm, QStringLiteral("select list(ID_ELEVI) as V from ELEVI")).toString(), QStringLiteral("41,42"));
+    EXPECT_EQ(Valoare(dm, QStringLiteral("select list(ID_ELEVI) as V from ELEVI")).toString(),
+              QStringLiteral("41,42"));
 }
 
 TEST_F(Interogari, MisuseRaisesRomanianErrors)

@@ -6,4 +6,5 @@ list(APPEND TESTE_CORE
 )
 list(APPEND TESTE_UI
     shell/test_Pornire.cpp
+    shell/test_RestaurareBaza.cpp
 )

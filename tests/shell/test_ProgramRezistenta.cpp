@@ -25,14 +25,6 @@ namespace {
 
 const QString kProgram = QStringLiteral(CERT_TEST_EXE);
 
-void ScrieFisier(const QString &cale, const QByteArray &continut)
-{
-    QDir().mkpath(QFileInfo(cale).absolutePath());
-    QFile f(cale);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << cale.toStdString();
-    f.write(continut);
-}
-
 QByteArray CitesteFisier(const QString &cale)
 {
     QFile f(cale);

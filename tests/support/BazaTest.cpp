@@ -1,6 +1,8 @@
 #include "support/BazaTest.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 
 #include <QSqlDatabase>
@@ -8,6 +10,22 @@
 #include <QSqlQuery>
 
 #include "data/UTabeleCertificatAcordare.h"
+
+void ScrieFisier(const QString &cale, const QByteArray &continut)
+{
+    QDir().mkpath(QFileInfo(cale).absolutePath());
+    QFile f(cale);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << cale.toStdString();
+    f.write(continut);
+}
+
+QByteArray Amprenta(const QString &fisier)
+{
+    QFile f(fisier);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
 {
@@ -21,7 +39,8 @@ void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         for (const QString &comanda : comenzi) {
             QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(comanda)) << comanda.toStdString() << ": " << q.lastError().text().toStdString();
+            ASSERT_TRUE(q.exec(comanda))
+                << comanda.toStdString() << ": " << q.lastError().text().toStdString();
         }
         db.close();
     }

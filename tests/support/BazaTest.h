@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,11 @@
 #include "data/UDm.h"
 #include "data/UInregistrari.h"
 #include "support/MesajeTest.h"
+
+// Writes a file (and its folder) for a test; the test fails when it cannot.
+void ScrieFisier(const QString &cale, const QByteArray &continut);
+// The SHA-256 of a file's bytes, empty when it cannot be read: whether a file was left as it was.
+QByteArray Amprenta(const QString &fisier);
 
 // Runs statements on a database file through a connection of the test's own,
 // outside any data module.
