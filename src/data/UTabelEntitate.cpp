@@ -1,5 +1,7 @@
 #include "data/UTabelEntitate.h"
 
+#include <optional>
+
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
 #include "data/UStocareValori.h"
@@ -98,21 +100,29 @@ QStringList TTabelEntitate::Denumiri(const QString &expresie, const QList<int> &
             texte.append(Denumire(expresie, id));
         return texte;
     }
-    // The fields of the expression, read for every candidate at once.
+    // The expression taken apart once: its texts between the fields, and the
+    // fields, read for every candidate at once.
+    constexpr QChar kLoc(0xFFFF); // a non-character: no text holds it
     QList<TReferintaCamp> campuri;
-    TDM::ExpandeazaReferinte(expresie, [&campuri](const TReferintaCamp &camp) {
+    const QString sablon = TDM::ExpandeazaReferinte(expresie, [&campuri](const TReferintaCamp &camp) {
         campuri.append(camp);
-        return QString();
+        return QString(kLoc);
     });
-    if (campuri.isEmpty()) {
-        for (qsizetype i = 0; i < iduri.size(); ++i)
-            texte.append(expresie);
+    if (expresie.contains(kLoc)) {
+        for (const int id : iduri)
+            texte.append(Denumire(expresie, id));
         return texte;
     }
-    TValoriInBloc valori(m_dm, std::nullopt, campuri);
-    for (const int id : iduri)
-        texte.append(TDM::ExpandeazaReferinte(
-            expresie, [&valori, id](const TReferintaCamp &camp) { return valori.ValoareCamp(camp, id); }));
+    const QStringList bucati = sablon.split(kLoc);
+    std::optional<TValoriInBloc> valori;
+    if (!campuri.isEmpty())
+        valori.emplace(m_dm, std::nullopt, campuri);
+    for (const int id : iduri) {
+        QString text = bucati.first();
+        for (qsizetype i = 0; i < campuri.size(); ++i)
+            text += valori->ValoareCamp(campuri.at(i), id) + bucati.at(i + 1);
+        texte.append(std::move(text));
+    }
     return texte;
 }
 

@@ -244,4 +244,7 @@ TEST_F(ValoriInBloc, CandidateListTextsAreThoseOfTheExpressionForEachCandidate)
     EXPECT_EQ(texte.at(iduri.indexOf(1)), QStringLiteral("C_NUME 1 - C_INSTITUTIA_INVATAMANT inst 10 ()"));
     EXPECT_EQ(elevi.Denumiri(QStringLiteral("fara campuri"), iduri),
               QStringList(5, QStringLiteral("fara campuri")));
+    // A reference left open is dropped, as the single lookup drops it.
+    EXPECT_EQ(elevi.Denumiri(QStringLiteral("nume {deschis"), iduri),
+              QStringList(5, QStringLiteral("nume ")));
 }
