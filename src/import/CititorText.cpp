@@ -1,0 +1,169 @@
+// Delimited text (.csv, .txt): UTF-8 with or without its byte order mark, or
+// Windows-1250; the separator (comma, semicolon or tab) is the one the first
+// lines use most outside quotes. Quoted fields may hold separators, doubled
+// quotes and line breaks. The file is read in pieces up to row 999, so its
+// size does not matter; a single row may not pass a bound.
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QVector>
+
+#include "data/Cp1250.h"
+#include "import/RegistruCalcul.h"
+
+namespace {
+
+// The most one row may take; far beyond any real row of candidates.
+constexpr qint64 kMaxRand = 1024 * 1024;
+
+class TRegistruText : public IRegistruCalcul
+{
+public:
+    explicit TRegistruText(const QString &fisier) : IRegistruCalcul(fisier)
+    {
+        m_foaie = QFileInfo(fisier).completeBaseName();
+        CitesteRandurile();
+    }
+
+    QStringList Foi() const override { return {m_foaie}; }
+
+protected:
+    TCelule CitesteFoaia(int) override
+    {
+        TCelule celule;
+        const char separator = Separatorul();
+        bool utf8 = true;
+        {
+            QStringDecoder proba(QStringDecoder::Utf8);
+            for (const QByteArray &r : m_randuri)
+                const QString decodat = proba.decode(r);
+            utf8 = !proba.hasError();
+        }
+        for (int r = 0; r < m_randuri.size(); ++r) {
+            const QList<QByteArray> campuri = Campuri(m_randuri.at(r), separator);
+            for (int c = 0; c < campuri.size() && c < kColoaneCitite; ++c) {
+                const QString text = utf8 ? QString::fromUtf8(campuri.at(c)) : Cp1250::Decodifica(campuri.at(c));
+                if (!text.isEmpty())
+                    celule.insert(Cheie(c, r + 1), text);
+            }
+        }
+        return celule;
+    }
+
+private:
+    // Splits the file into rows (bytes), a line break inside quotes staying
+    // in its row, up to row 999.
+    void CitesteRandurile()
+    {
+        QFile f(Fisier());
+        if (!f.open(QIODevice::ReadOnly))
+            Esec(f.errorString());
+        QByteArray rand;
+        bool ghilimele = false;
+        bool inceput = true;
+        bool cr = false;
+        while (m_randuri.size() < kRanduriCitite) {
+            QByteArray bucata = f.read(64 * 1024);
+            if (bucata.isEmpty()) {
+                if (f.error() != QFileDevice::NoError)
+                    Esec(f.errorString());
+                break;
+            }
+            if (inceput) {
+                inceput = false;
+                if (bucata.startsWith("\xEF\xBB\xBF"))
+                    bucata.remove(0, 3);
+                if (bucata.contains('\0'))
+                    Esec(QStringLiteral("fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
+            }
+            for (const char c : std::as_const(bucata)) {
+                if (c == '\0')
+                    Esec(QStringLiteral("fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
+                if (cr && c == '\n' && rand.isEmpty()) {
+                    cr = false;
+                    continue;
+                }
+                cr = false;
+                if (c == '"')
+                    ghilimele = !ghilimele;
+                if (!ghilimele && (c == '\n' || c == '\r')) {
+                    cr = c == '\r';
+                    m_randuri.append(rand);
+                    rand.clear();
+                    if (m_randuri.size() >= kRanduriCitite)
+                        break;
+                    continue;
+                }
+                rand.append(c);
+                if (rand.size() > kMaxRand)
+                    Esec(QStringLiteral("randul %1 este mai lung de %2 MB.")
+                             .arg(m_randuri.size() + 1)
+                             .arg(kMaxRand >> 20));
+            }
+        }
+        if (!rand.isEmpty() && m_randuri.size() < kRanduriCitite)
+            m_randuri.append(rand);
+    }
+
+    // The separator used most, outside quotes, in the first rows; a comma
+    // when none is used.
+    char Separatorul() const
+    {
+        const char candidati[] = {';', '\t', ','};
+        int numarat[3] = {0, 0, 0};
+        for (int r = 0; r < m_randuri.size() && r < 20; ++r) {
+            bool ghilimele = false;
+            for (const char c : m_randuri.at(r)) {
+                if (c == '"')
+                    ghilimele = !ghilimele;
+                for (int i = 0; i < 3 && !ghilimele; ++i)
+                    numarat[i] += c == candidati[i];
+            }
+        }
+        int ales = 2;
+        for (int i = 0; i < 3; ++i) {
+            if (numarat[i] > numarat[ales])
+                ales = i;
+        }
+        return candidati[ales];
+    }
+
+    static QList<QByteArray> Campuri(const QByteArray &rand, char separator)
+    {
+        QList<QByteArray> campuri;
+        QByteArray camp;
+        bool ghilimele = false;
+        for (int i = 0; i < rand.size(); ++i) {
+            const char c = rand.at(i);
+            if (ghilimele) {
+                if (c == '"' && i + 1 < rand.size() && rand.at(i + 1) == '"') {
+                    camp.append('"');
+                    ++i;
+                } else if (c == '"') {
+                    ghilimele = false;
+                } else {
+                    camp.append(c);
+                }
+            } else if (c == '"') {
+                ghilimele = true;
+            } else if (c == separator) {
+                campuri.append(camp);
+                camp.clear();
+            } else {
+                camp.append(c);
+            }
+        }
+        campuri.append(camp);
+        return campuri;
+    }
+
+    QString m_foaie;
+    QVector<QByteArray> m_randuri;
+};
+
+} // namespace
+
+std::unique_ptr<IRegistruCalcul> DeschideText(const QString &fisier)
+{
+    return std::make_unique<TRegistruText>(fisier);
+}
