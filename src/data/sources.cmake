@@ -5,6 +5,7 @@ list(APPEND CERT_CORE_SOURCES
     data/UDmSincronizare.cpp
     data/UDmValori.cpp
     data/UGardaTranzactie.cpp
+    data/UImportElevi.cpp
     data/UInregistrari.cpp
     data/ULegaturi.cpp
     data/UListaInregistrari.cpp

@@ -8,6 +8,7 @@ list(APPEND CERT_CORE_SOURCES
     import/CititorXlsx.cpp
     import/RegistruCalcul.cpp
     import/UColoaneExcel.cpp
+    import/UImportExcel.cpp
     import/USursaImport.cpp
 )
 list(APPEND CERT_UI_SOURCES

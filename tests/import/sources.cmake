@@ -6,4 +6,5 @@ add_compile_definitions(CERT_TEST_PYTHON="${CERT_PYTHON_FOI}"
 list(APPEND TESTE_CORE
     import/FoaieTest.cpp
     import/test_Cititoare.cpp
+    import/test_Import.cpp
 )
