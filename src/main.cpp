@@ -17,6 +17,7 @@
 #include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/UPrintCertificatAcordare.h"
+#include "import/ArataFoaie.h"
 #include "printing/TiparirePdf.h"
 #include "printing/UAllStuffReg.h"
 #include "shell/UPornireAplicatie.h"
@@ -27,7 +28,7 @@ namespace {
 bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "-h", "--help"}) {
+        for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--arata-foaie", "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
@@ -84,8 +85,15 @@ int main(int argc, char *argv[])
         QStringLiteral("Porneste pana la fereastra principala cu lista candidatilor, apoi se opreste "
                        "(pentru masurarea pornirii)."));
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
+    const QCommandLineOption arataFoaie(
+        QStringLiteral("arata-foaie"),
+        QStringLiteral("Arata ce citeste programul din foaia de calcul data (.xls, .xlsx, .csv): numele foilor, "
+                       "sau cu --foaie randurile pe care le-ar prelua, cu celulele separate prin tab."),
+        QStringLiteral("fisier"));
+    const QCommandLineOption foaie(QStringLiteral("foaie"), QStringLiteral("Foaia de calcul aratata de --arata-foaie."),
+                                   QStringLiteral("nume"));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, elev, toti, margineStanga, margineSus,
-                      intors, drept, doarPornire});
+                      intors, drept, doarPornire, arataFoaie, foaie});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -95,6 +103,12 @@ int main(int argc, char *argv[])
     try {
         if (!faraFerestre)
             OprireLaSemnal::OpresteBuclele();
+        if (linie.isSet(arataFoaie)) {
+            const QByteArray text = ArataFoaie(QDir::current().absoluteFilePath(linie.value(arataFoaie)),
+                                               linie.isSet(foaie) ? std::optional(linie.value(foaie)) : std::nullopt);
+            std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+            return 0;
+        }
         InregistreazaCertificatAcordare(Inregistrari());
         InregistreazaHandlerCertificatAcordare();
         StabilesteLocatii(TLocatii::PentruProgram(

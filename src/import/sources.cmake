@@ -3,13 +3,18 @@
 # pages and the column picker.
 list(APPEND CERT_CORE_SOURCES
     import/AfisareCelula.cpp
+    import/ArataFoaie.cpp
     import/CititorText.cpp
     import/CititorXls.cpp
     import/CititorXlsx.cpp
     import/RegistruCalcul.cpp
     import/UColoaneExcel.cpp
     import/UImportExcel.cpp
+    import/ULogicaImportExcel.cpp
     import/USursaImport.cpp
 )
 list(APPEND CERT_UI_SOURCES
+    import/UExcelSelectieColoana.cpp
+    import/UImportExcelExpert.cpp
+    import/UQenExcelImportFrame.cpp
 )
