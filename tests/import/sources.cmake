@@ -6,5 +6,10 @@ add_compile_definitions(CERT_TEST_PYTHON="${CERT_PYTHON_FOI}"
 list(APPEND TESTE_CORE
     import/FoaieTest.cpp
     import/test_Cititoare.cpp
+    import/test_ArataFoaie.cpp
     import/test_Import.cpp
+)
+list(APPEND TESTE_UI
+    import/FoaieTest.cpp
+    import/test_ImportExcelExpert.cpp
 )
