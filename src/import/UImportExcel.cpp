@@ -32,6 +32,12 @@ TRezultatImport ImportaRandurile(TDM &dm, const TListaColoaneExcel &coloane, con
             break;
         }
         const QString cnp = cnpuri->value(r);
+        // A row without a code would match every other such row, each
+        // overwriting the one before: it is left out and counted.
+        if (cnp.isEmpty()) {
+            ++rezultat.FaraCnp;
+            continue;
+        }
         TGardaTranzactie garda(dm);
         bool nou = false;
         const int id = ImportElevi::ElevDupaCnp(dm, *campCnp, cnp, nou);
@@ -47,9 +53,11 @@ TRezultatImport ImportaRandurile(TDM &dm, const TListaColoaneExcel &coloane, con
 
 QString MesajFinal(const TRezultatImport &rezultat)
 {
-    if (rezultat.Oprit)
-        return QStringLiteral("Am oprit preluarea din Excel: am preluat %1 din %2 randuri.")
-            .arg(rezultat.Importate)
-            .arg(rezultat.Total);
-    return QStringLiteral("Am finalizat preluarea din Excel cu succes");
+    QString mesaj = rezultat.Oprit ? QStringLiteral("Am oprit preluarea din Excel: am preluat %1 din %2 randuri.")
+                                         .arg(rezultat.Importate)
+                                         .arg(rezultat.Total)
+                                   : QStringLiteral("Am finalizat preluarea din Excel cu succes");
+    if (rezultat.FaraCnp > 0)
+        mesaj += QStringLiteral("\n%1 randuri fara CNP in coloana aleasa nu au fost preluate.").arg(rezultat.FaraCnp);
+    return mesaj;
 }

@@ -43,6 +43,8 @@ struct TRezultatImport
 {
     int Importate = 0;
     int Total = 0;
+    // Rows whose personal code cell is empty: not imported.
+    int FaraCnp = 0;
     bool Oprit = false;
 };
 
@@ -50,7 +52,8 @@ struct TRezultatImport
 // the candidate is found by its personal code (or created, and linked to the
 // institution when one is given) and every field is written in order. A
 // failing row is rolled back and ends the import with its error; the rows
-// before it stay. `progres`(r, n) runs before row r of n; false stops there.
+// before it stay. A row with an empty code is left out. `progres`(r, n)
+// runs before row r of n; false stops there.
 TRezultatImport ImportaRandurile(TDM &dm, const TListaColoaneExcel &coloane, const QString &coloanaCnp,
                                  const std::vector<ICampImport *> &campuri, std::optional<int> institutie,
                                  const std::function<bool(int, int)> &progres = {});

@@ -10,6 +10,7 @@
 #include "data/UTabelEntitate.h"
 #include "import/UColoaneExcel.h"
 #include "import/UImportExcel.h"
+#include "import/ULogicaImportExcel.h"
 #include "support/BazaTest.h"
 
 namespace {
@@ -75,6 +76,33 @@ TEST(SursaImport, ValoareDupaFel)
     TSursaImport alta;
     alta.Coloana = QStringLiteral("Q");
     EXPECT_EQ(SursaImport::Valoare(alta, coloane, 0, QString()), QString());
+}
+
+// Page order: the forms page first, the first field page always, pages of
+// unchecked forms passed over with their fields excluded.
+TEST(LogicaImportExcel, OrdineaPaginilor)
+{
+    TLogicaImportExcel l({QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("B"),
+                          QStringLiteral("A")});
+    EXPECT_EQ(l.ListaFormulare(), (QStringList{QStringLiteral("B"), QStringLiteral("A")}));
+    EXPECT_EQ(l.NumarPagini(), 10);
+    l.Bifeaza({1});
+    EXPECT_EQ(l.FormulareBifate(), QStringList{QStringLiteral("A")});
+    QList<int> excluse;
+    EXPECT_EQ(l.Inainte(TLogicaImportExcel::Introducere, excluse), TLogicaImportExcel::Formulare);
+    EXPECT_EQ(l.Inainte(TLogicaImportExcel::Formulare, excluse), TLogicaImportExcel::Fisier);
+    EXPECT_EQ(l.Inainte(TLogicaImportExcel::Fisier, excluse), TLogicaImportExcel::Cnp);
+    EXPECT_EQ(l.Inainte(TLogicaImportExcel::Cnp, excluse), 5);
+    EXPECT_EQ(l.Inainte(5, excluse), 6);
+    EXPECT_TRUE(excluse.isEmpty());
+    EXPECT_EQ(l.Inainte(6, excluse), 9);
+    EXPECT_EQ(excluse, (QList<int>{2, 3}));
+    EXPECT_EQ(l.Inainte(9, excluse), TLogicaImportExcel::Final);
+    for (const auto &[din, spre] : {std::pair{0, 0}, {1, 4}, {2, 1}, {3, 2}, {4, 0}, {5, 4}, {9, 8}})
+        EXPECT_EQ(TLogicaImportExcel::Inapoi(din), spre) << din;
+    EXPECT_FALSE(TLogicaImportExcel::InapoiActiv(2));
+    EXPECT_TRUE(TLogicaImportExcel::InapoiActiv(3));
+    EXPECT_EQ(TLogicaImportExcel({}).Inainte(TLogicaImportExcel::Cnp, excluse), TLogicaImportExcel::Final);
 }
 
 TEST(ImportElevi, EtichetaFaraParanteze)
@@ -237,6 +265,23 @@ TEST_F(Import, EsecSiOprireIntreRanduri)
     EXPECT_EQ(r.Importate, 2);
     EXPECT_EQ(MesajFinal(r), QStringLiteral("Am oprit preluarea din Excel: am preluat 2 din 3 randuri."));
     EXPECT_EQ(Numar(QStringLiteral("ELEVI")), 2);
+}
+
+// Rows kept for a 13-digit value elsewhere but without a code in the chosen
+// column would all land on one candidate: they are left out and counted.
+TEST_F(Import, RanduriFaraCnpNuSePreiau)
+{
+    AdaugaCnpInProfil();
+    TListaColoaneExcel coloane;
+    AdaugaColoana(coloane, QStringLiteral("A"), {QStringLiteral("Ana"), QStringLiteral("Ion"), QStringLiteral("Dan")});
+    AdaugaColoana(coloane, QStringLiteral("B"), {QString(), QStringLiteral("1800101123451"), QString()});
+    TCampDinSursa nume(*m_dm, coloane, Camp("C_NUME"), Sursa(TSursaImport::DinColoana));
+    const TRezultatImport r = ImportaRandurile(*m_dm, coloane, QStringLiteral("B"), {&nume}, std::nullopt);
+    EXPECT_EQ(r.Importate, 1);
+    EXPECT_EQ(r.FaraCnp, 2);
+    EXPECT_EQ(Numar(QStringLiteral("ELEVI")), 1);
+    EXPECT_EQ(MesajFinal(r), QStringLiteral("Am finalizat preluarea din Excel cu succes\n2 randuri fara CNP in "
+                                            "coloana aleasa nu au fost preluate."));
 }
 
 // A new candidate is linked to the chosen institution: its certificate shows
