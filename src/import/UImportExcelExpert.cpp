@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +26,8 @@
 #include "import/RegistruCalcul.h"
 #include "import/UExcelSelectieColoana.h"
 #include "import/UImportExcel.h"
+#include "import/UMemorieImport.h"
+#include "settings/StocareSetari.h"
 
 namespace {
 
@@ -71,12 +74,23 @@ TImportExcelExpert::TImportExcelExpert(TDM &dm, QWidget *parent)
     resize(665, 453);
     AlegeFisier = [this] {
         return QFileDialog::getOpenFileName(
-            this, QString(), QString(),
+            this, QString(), m_dosar,
             QStringLiteral("Foi de calcul Excel (*.xls);;Foi de calcul Excel 2007 (*.xlsx);;Text separat prin "
                            "virgula (*.csv *.txt)"),
             nullptr, QFileDialog::ReadOnly);
     };
     ConstruiestePaginile();
+    // Last time's choices, for a sheet of the same shape.
+    QStringList referinte;
+    for (const TQenExcelImportFrame *f : m_campuri)
+        referinte.append(f->Referinta());
+    const MemorieImport::TAlegeri alegeri = MemorieImport::Citeste(StocareSetari(), referinte);
+    m_dosar = alegeri.Dosar;
+    m_coloanaCnp->setText(alegeri.ColoanaCnp);
+    for (TQenExcelImportFrame *f : m_campuri) {
+        if (alegeri.Surse.contains(f->Referinta()))
+            f->SetSursa(alegeri.Surse.value(f->Referinta()));
+    }
     CentreazaFereastra(this);
     Arata(TLogicaImportExcel::Introducere);
 }
@@ -282,6 +296,7 @@ void TImportExcelExpert::Inapoi()
 void TImportExcelExpert::DeschideFisierul(const QString &fisier)
 {
     m_fisier->setText(QDir::toNativeSeparators(fisier));
+    m_dosar = QFileInfo(fisier).absolutePath();
     m_registru.reset();
     m_foi->clear();
     m_foi->setEnabled(false);
@@ -331,6 +346,17 @@ void TImportExcelExpert::Importa()
             return !progres.wasCanceled();
         });
     progres.reset();
+    MemorieImport::TAlegeri alegeri;
+    alegeri.Dosar = m_dosar;
+    alegeri.ColoanaCnp = m_coloanaCnp->text();
+    for (const TQenExcelImportFrame *f : m_campuri)
+        alegeri.Surse.insert(f->Referinta(), f->Sursa());
+    try {
+        MemorieImport::Scrie(StocareSetari(), alegeri);
+    } catch (const Exceptie &e) {
+        // The import is done; only next time's defaults are lost.
+        Mesaje().Avertizare(e.Mesaj());
+    }
     Mesaje().Informare(MesajFinal(rezultat));
     accept();
 }

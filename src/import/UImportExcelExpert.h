@@ -56,6 +56,7 @@ private:
 
     TDM &m_dm;
     TLogicaImportExcel m_logica;
+    QString m_dosar;
     std::unique_ptr<IRegistruCalcul> m_registru;
     TListaColoaneExcel m_coloane;
     TExcelSelectieColoana *m_selector = nullptr;

@@ -172,5 +172,7 @@ void TQenExcelImportFrame::PaginaOkClick()
 
 void TQenExcelImportFrame::ScrieValoarea(int r, int idElev, const QString &cnp)
 {
+    if (m_nuImport->isChecked())
+        return;
     TCampDinSursa(m_servicii.Dm(), m_servicii.ListaColoane(), TDM::ParseCamp(m_referinta), Sursa()).ScrieValoarea(r, idElev, cnp);
 }

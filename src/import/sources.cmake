@@ -10,6 +10,7 @@ list(APPEND CERT_CORE_SOURCES
     import/RegistruCalcul.cpp
     import/UColoaneExcel.cpp
     import/UImportExcel.cpp
+    import/UMemorieImport.cpp
     import/ULogicaImportExcel.cpp
     import/USursaImport.cpp
 )

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QStackedWidget>
+#include <QToolButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +19,7 @@
 #include "data/UTabeleCertificatAcordare.h"
 #include "import/UExcelSelectieColoana.h"
 #include "import/UImportExcelExpert.h"
+#include "settings/StocareSetari.h"
 #include "shell/UCertificatAcordareMain.h"
 #include "support/BazaTest.h"
 
@@ -51,6 +55,7 @@ protected:
         ASSERT_TRUE(m_dm->Pregatit());
         DM = m_dm.get();
         MesajeTest().Reseteaza();
+        InstaleazaStocareSetari(&m_setari);
         m_fisier = ScrieRegistru(m_foi.path(), QStringLiteral("elevi"), QStringLiteral("xlsx"),
                                  {{QStringLiteral("Elevi"),
                                    {{1, 0, "t", "Numele"},
@@ -62,6 +67,7 @@ protected:
     }
     void TearDown() override
     {
+        InstaleazaStocareSetari(nullptr);
         DM = nullptr;
         TBazaTest::TearDown();
     }
@@ -91,6 +97,7 @@ protected:
 
     QTemporaryDir m_foi;
     QString m_fisier;
+    TStocareSetariMemorie m_setari;
 };
 
 // The certificate's profile: ten field pages in order, one form, and an
@@ -186,6 +193,60 @@ TEST_F(ImportExcelExpert, DinMeniuPanaInListaCandidatilor)
         EXPECT_EQ(m_dm->ValoareCamp(QStringLiteral("CertificatAcordare"), QStringLiteral("FATA"),
                                     QStringLiteral("C_INSTITUTIA_INVATAMANT"), l.Id),
                   QStringLiteral("Liceul Nr. 1"));
+
+    // The next wizard starts from these choices.
+    TImportExcelExpert urmatorul(*m_dm);
+    EXPECT_EQ(urmatorul.findChild<QLineEdit *>(QStringLiteral("EdColoanaCnp"))->text(), QStringLiteral("B"));
+    for (const TQenExcelImportFrame *f : urmatorul.Campuri()) {
+        const bool nume = f->Referinta().endsWith(QLatin1String(".C_NUME"));
+        EXPECT_EQ(f->Sursa().Exclus, !nume) << f->Referinta().toStdString();
+        EXPECT_EQ(f->Sursa().Coloana, QStringLiteral("A"));
+    }
+}
+
+class TServiciiTest : public IServiciiImport
+{
+public:
+    TDM &Dm() override { throw Exceptie(QStringLiteral("fara baza de date")); }
+    const TListaColoaneExcel &ListaColoane() const override { return coloane; }
+    std::optional<QString> AlegeColoana() override { return QStringLiteral("C"); }
+    TListaColoaneExcel coloane;
+};
+
+// The drop-down shows the page of its source; the box hides them and
+// excludes the field; the page check asks for a column only where one is used.
+TEST(QenExcelImportFrame, SursaPaginaSiVerificare)
+{
+    TServiciiTest servicii;
+    TQenExcelImportFrame frame(servicii);
+    frame.Pregateste(QStringLiteral("CertificatAcordare.FATA.C_NUME"), QStringLiteral("Numele si prenumele"));
+    EXPECT_EQ(frame.CodFormular(), QStringLiteral("CertificatAcordare"));
+    EXPECT_EQ(frame.findChild<QLabel *>(QStringLiteral("LblReferinta"))->text(),
+              TDM::SeparaCuvinte(QStringLiteral("CertificatAcordare.FATA.C_NUME")));
+    auto *sursa = frame.findChild<QComboBox *>(QStringLiteral("CbSursa"));
+    auto *pagini = frame.findChild<QStackedWidget *>(QStringLiteral("PaginiSursa"));
+    for (const auto &[item, pagina] : {std::pair{1, 1}, {2, 2}, {3, 0}, {4, 0}, {0, 0}}) {
+        sursa->setCurrentIndex(item);
+        EXPECT_EQ(pagini->currentIndex(), pagina) << item;
+    }
+    EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }), QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
+    sursa->setCurrentIndex(1);
+    EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }), QString());
+    sursa->setCurrentIndex(3);
+    frame.findChild<QToolButton *>(QStringLiteral("BtnColoana"))->click();
+    EXPECT_EQ(frame.Sursa().Coloana, QStringLiteral("C"));
+    EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }), QString());
+
+    frame.show();
+    frame.Exclude();
+    EXPECT_TRUE(frame.Sursa().Exclus);
+    EXPECT_FALSE(pagini->isVisible());
+    EXPECT_FALSE(sursa->isEnabled());
+    // Excluded, it writes nothing: not even the database is asked for.
+    EXPECT_EQ(Mesaj([&] { frame.ScrieValoarea(0, 1, QString()); }), QString());
+    frame.findChild<QCheckBox *>(QStringLiteral("NuImport"))->setChecked(false);
+    EXPECT_TRUE(pagini->isVisible());
+    EXPECT_EQ(Mesaj([&] { frame.ScrieValoarea(0, 1, QString()); }), QStringLiteral("fara baza de date"));
 }
 
 TEST(ExcelSelectieColoana, LatimiSelectieSiButoane)
