@@ -22,7 +22,7 @@ public:
             Esec(QStringLiteral("fisierul este protejat cu parola."));
         unsigned int foi = 0;
         if (freexl_get_info(m_xls.p, FREEXL_BIFF_SHEET_COUNT, &foi) != FREEXL_OK)
-            Esec(QStringLiteral("nu pot afla foile de calcul."));
+            Esec(QStringLiteral("fisierul este deteriorat (nu pot afla foile de calcul)."));
         for (unsigned int i = 0; i < foi && i < 65535; ++i) {
             const char *nume = nullptr;
             if (freexl_get_worksheet_name(m_xls.p, static_cast<unsigned short>(i), &nume) != FREEXL_OK)

@@ -6,7 +6,7 @@ foaie.py DESCRIERE.json IESIRE
 The description: {"format": "xls" | "xlsx", "foi": [{"nume": ..., "celule":
 [[rand (1-based), coloana (0-based), tip, valoare], ...]}], and for .xlsx
 the faults a test wants: "text_comun_lipsa", "coloana_departe",
-"dimensiune_uriasa", "bomba_mb". Cell types: "t" text, "n" number, "n2"
+"dimensiune_uriasa" (also .xls), "bomba_mb". Cell types: "t" text, "n" number, "n2"
 number shown with two decimals, "d" date (YYYY-MM-DD), "b" truth value,
 "f" formula with its cached number, "i" inline text (.xlsx only).
 """
@@ -37,6 +37,17 @@ def scrie_xls(d, iesire):
             else:
                 s.write(r, col, val)
     carte.save(iesire)
+    if d.get("dimensiune_uriasa"):
+        # The first sheet's DIMENSIONS record claims 16 million rows and
+        # 16384 columns, far beyond what the format allows.
+        import struct
+        with open(iesire, "r+b") as f:
+            date = bytearray(f.read())
+            i = date.find(bytes([0x00, 0x02, 0x0E, 0x00]))
+            date[i + 8:i + 12] = struct.pack("<I", 0x00FFFFFF)
+            date[i + 14:i + 16] = struct.pack("<H", 0x4000)
+            f.seek(0)
+            f.write(date)
 
 
 def litere(c):

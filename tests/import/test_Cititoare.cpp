@@ -199,6 +199,9 @@ TEST(Cititoare, FisiereOstile)
     cazuri.append({ScrieRegistru(dosar.path(), QStringLiteral("departe"), QStringLiteral("xlsx"), foaie,
                                  {{QStringLiteral("coloana_departe"), true}}),
                    QStringLiteral("adresa de celula gresita")});
+    cazuri.append({ScrieRegistru(dosar.path(), QStringLiteral("uriasa"), QStringLiteral("xls"), foaie,
+                                 {{QStringLiteral("dimensiune_uriasa"), true}}),
+                   QStringLiteral("deteriorat")});
     for (const char *format : {"xls", "xlsx"}) {
         const QString intreg = ScrieRegistru(dosar.path(), QStringLiteral("trunchiat"), QLatin1String(format), foaie);
         QFile f(intreg);
