@@ -36,8 +36,9 @@ std::vector<TCampImport> CampuriDeImportat(TDM &dm)
     const TGardaTranzactie garda(dm);
     const TInchideInterogari inchide{&dm.Q1};
     std::vector<TCampImport> campuri;
-    dm.Q1.SetSQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
-                                "ORDER BY ORDINE"));
+    dm.Q1.SetSQL(
+        QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
+                       "ORDER BY ORDINE"));
     for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
         if (dm.Q1.AsString(QStringLiteral("TIP_DE_DATE")) == QLatin1String("CNP"))
             continue;
@@ -57,15 +58,17 @@ std::optional<TReferintaCamp> CampCnp(TDM &dm)
     dm.Q1.Open();
     if (dm.Q1.Eof())
         return std::nullopt;
-    return TReferintaCamp{dm.Q1.AsString(QStringLiteral("COD_FORMULAR")), dm.Q1.AsString(QStringLiteral("COD_PAGINA")),
+    return TReferintaCamp{dm.Q1.AsString(QStringLiteral("COD_FORMULAR")),
+                          dm.Q1.AsString(QStringLiteral("COD_PAGINA")),
                           dm.Q1.AsString(QStringLiteral("COD_CAMP"))};
 }
 
 int ElevDupaCnp(TDM &dm, const TReferintaCamp &campCnp, const QString &cnp, bool &nou)
 {
     const TInchideInterogari inchide{&dm.Q1, &dm.Q2, &dm.Q3};
-    dm.Q1.SetSQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) "
-                                "AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
+    dm.Q1.SetSQL(
+        QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) "
+                       "AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
     dm.Q1.ParamByName(QStringLiteral("CNP"), cnp);
     LeagaCampul(dm.Q1, campCnp);
     dm.Q1.Open();
@@ -82,9 +85,10 @@ int ElevDupaCnp(TDM &dm, const TReferintaCamp &campCnp, const QString &cnp, bool
     dm.Q2.ParamByName(QStringLiteral("ID_ELEVI"), id);
     dm.Q2.ExecSQL();
     dm.Q2.SetSQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
-    dm.Q3.SetSQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                                "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                                ":ID_ELEVI)"));
+    dm.Q3.SetSQL(QStringLiteral(
+        "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+        "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
+        ":ID_ELEVI)"));
     for (dm.Q2.Open(); !dm.Q2.Eof(); dm.Q2.Next()) {
         for (const char *cod : {"COD_FORMULAR", "COD_PAGINA", "COD_CAMP"})
             dm.Q3.ParamByName(QLatin1String(cod), dm.Q2.AsString(QLatin1String(cod)));

@@ -42,7 +42,8 @@ protected:
         for (int r = 0; r < m_randuri.size(); ++r) {
             const QList<QByteArray> campuri = Campuri(m_randuri.at(r), separator);
             for (int c = 0; c < campuri.size() && c < kColoaneCitite; ++c) {
-                const QString text = utf8 ? QString::fromUtf8(campuri.at(c)) : Cp1250::Decodifica(campuri.at(c));
+                const QString text =
+                    utf8 ? QString::fromUtf8(campuri.at(c)) : Cp1250::Decodifica(campuri.at(c));
                 if (!text.isEmpty())
                     celule.insert(Cheie(c, r + 1), text);
             }
@@ -74,11 +75,13 @@ private:
                 if (bucata.startsWith("\xEF\xBB\xBF"))
                     bucata.remove(0, 3);
                 if (bucata.contains('\0'))
-                    Esec(QStringLiteral("fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
+                    Esec(QStringLiteral(
+                        "fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
             }
             for (const char c : std::as_const(bucata)) {
                 if (c == '\0')
-                    Esec(QStringLiteral("fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
+                    Esec(QStringLiteral(
+                        "fisierul nu este o foaie de calcul (.xls, .xlsx) si nici un text (.csv)."));
                 if (cr && c == '\n' && rand.isEmpty()) {
                     cr = false;
                     continue;

@@ -18,7 +18,8 @@ public:
         if (freexl_open(QFile::encodeName(fisier).constData(), &m_xls.p) != FREEXL_OK)
             Esec(QStringLiteral("fisierul este deteriorat sau nu este o foaie de calcul Excel (.xls)."));
         unsigned int info = 0;
-        if (freexl_get_info(m_xls.p, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK && info == FREEXL_BIFF_OBFUSCATED)
+        if (freexl_get_info(m_xls.p, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
+            info == FREEXL_BIFF_OBFUSCATED)
             Esec(QStringLiteral("fisierul este protejat cu parola."));
         unsigned int foi = 0;
         if (freexl_get_info(m_xls.p, FREEXL_BIFF_SHEET_COUNT, &foi) != FREEXL_OK)
@@ -70,9 +71,9 @@ private:
         case FREEXL_CELL_SST_TEXT:
             return QString::fromUtf8(v.value.text_value ? v.value.text_value : "");
         case FREEXL_CELL_DATE:
-            return AfisareCelula::Data(
-                QDateTime(QDate::fromString(QString::fromLatin1(v.value.text_value), QStringLiteral("yyyy-MM-dd")),
-                          QTime(0, 0)));
+            return AfisareCelula::Data(QDateTime(
+                QDate::fromString(QString::fromLatin1(v.value.text_value), QStringLiteral("yyyy-MM-dd")),
+                QTime(0, 0)));
         case FREEXL_CELL_DATETIME:
             return AfisareCelula::Data(QDateTime::fromString(QString::fromLatin1(v.value.text_value),
                                                              QStringLiteral("yyyy-MM-dd HH:mm:ss")));

@@ -77,8 +77,8 @@ TFormatNumar FormatDinCod(const QString &cod)
     const int punct = curat.indexOf(u'.');
     if (curat.contains(u'0') || curat.contains(u'#')) {
         f.zecimale = 0;
-        for (int i = punct >= 0 ? punct + 1 : curat.size(); i < curat.size() && (curat[i] == u'0' || curat[i] == u'#');
-             ++i)
+        for (int i = punct >= 0 ? punct + 1 : curat.size();
+             i < curat.size() && (curat[i] == u'0' || curat[i] == u'#'); ++i)
             ++f.zecimale;
     }
     return f;
@@ -207,11 +207,13 @@ private:
             if (t != QXmlStreamReader::Invalid)
                 return t;
             if (m_dispozitiv.PreaMare())
-                m_registru.Esec(
-                    QStringLiteral("partea \"%1\" este prea mare (peste %2 MB).").arg(m_cale).arg(kMaxParte >> 20));
+                m_registru.Esec(QStringLiteral("partea \"%1\" este prea mare (peste %2 MB).")
+                                    .arg(m_cale)
+                                    .arg(kMaxParte >> 20));
             if (m_dispozitiv.Deteriorat())
                 m_registru.Esec(QStringLiteral("arhiva este deteriorata (partea \"%1\").").arg(m_cale));
-            m_registru.Esec(QStringLiteral("partea \"%1\" nu este XML valid (%2).").arg(m_cale, m_xml.errorString()));
+            m_registru.Esec(
+                QStringLiteral("partea \"%1\" nu este XML valid (%2).").arg(m_cale, m_xml.errorString()));
         }
         // The next start element; false at the end of the part.
         bool Urmatorul()
@@ -434,7 +436,8 @@ private:
                          .arg(foaie, c.valoare.left(20)));
             return m_texte.at(index);
         }
-        if (c.tip == QLatin1String("inlineStr") || c.tip == QLatin1String("str") || c.tip == QLatin1String("e"))
+        if (c.tip == QLatin1String("inlineStr") || c.tip == QLatin1String("str") ||
+            c.tip == QLatin1String("e"))
             return c.valoare;
         if (c.tip == QLatin1String("b"))
             return AfisareCelula::Boolean(c.valoare.trimmed() == QLatin1String("1"));
@@ -442,13 +445,15 @@ private:
         const double numar = c.valoare.trimmed().toDouble(&ok);
         if (!ok)
             return c.valoare;
-        const TFormatNumar format = c.stil >= 0 && c.stil < m_stiluri.size() ? m_stiluri.at(c.stil) : TFormatNumar();
+        const TFormatNumar format =
+            c.stil >= 0 && c.stil < m_stiluri.size() ? m_stiluri.at(c.stil) : TFormatNumar();
         switch (format.fel) {
         case TFormatNumar::Data:
             return AfisareCelula::DataDinSerial(numar);
         case TFormatNumar::Ora:
-            return QTime(0, 0).addSecs(int(qRound64((numar - std::floor(numar)) * 86400.0) % 86400)).toString(
-                QStringLiteral("hh:mm"));
+            return QTime(0, 0)
+                .addSecs(int(qRound64((numar - std::floor(numar)) * 86400.0) % 86400))
+                .toString(QStringLiteral("hh:mm"));
         default:
             return AfisareCelula::Numar(numar, format.zecimale, format.procent);
         }

@@ -31,7 +31,8 @@ QString IRegistruCalcul::TextCelula(int foaie, int coloana, int rand)
 
 void IRegistruCalcul::Esec(const QString &motiv) const
 {
-    throw Exceptie(QStringLiteral("Nu pot citi fisierul \"%1\": %2").arg(QDir::toNativeSeparators(m_fisier), motiv));
+    throw Exceptie(
+        QStringLiteral("Nu pot citi fisierul \"%1\": %2").arg(QDir::toNativeSeparators(m_fisier), motiv));
 }
 
 QString LitereColoana(int index)

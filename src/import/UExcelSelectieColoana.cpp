@@ -75,11 +75,13 @@ TExcelSelectieColoana::TExcelSelectieColoana(QWidget *parent) : QDialog(parent)
 
     m_grila->OnGetCellValue = [this](TQenVirtualGridLine *linie, int c, TQenValoareDate &valoare) {
         const auto *l = static_cast<TLinieGrid *>(linie);
-        valoare.SetString(m_coloane && c < m_coloane->Count() ? m_coloane->Items(c)->value(l->Index) : QString());
+        valoare.SetString(m_coloane && c < m_coloane->Count() ? m_coloane->Items(c)->value(l->Index)
+                                                              : QString());
     };
     m_grila->OnPotEdita = [](TQenVirtualGridLine *, int, bool &permis) { permis = false; };
     m_grila->OnFormatCell = [this](TQenVirtualGridLine *, int c, TQenFont &font, QColor &fundal) {
-        const bool selectata = m_coloane && c < m_coloane->Count() && m_coloane->Items(c)->Nume == m_coloanaSelectata;
+        const bool selectata =
+            m_coloane && c < m_coloane->Count() && m_coloane->Items(c)->Nume == m_coloanaSelectata;
         fundal = palette().color(selectata ? QPalette::Highlight : QPalette::Base);
         font.Culoare = palette().color(selectata ? QPalette::HighlightedText : QPalette::Text);
     };

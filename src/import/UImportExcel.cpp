@@ -53,11 +53,13 @@ TRezultatImport ImportaRandurile(TDM &dm, const TListaColoaneExcel &coloane, con
 
 QString MesajFinal(const TRezultatImport &rezultat)
 {
-    QString mesaj = rezultat.Oprit ? QStringLiteral("Am oprit preluarea din Excel: am preluat %1 din %2 randuri.")
-                                         .arg(rezultat.Importate)
-                                         .arg(rezultat.Total)
-                                   : QStringLiteral("Am finalizat preluarea din Excel cu succes");
+    QString mesaj = rezultat.Oprit
+                        ? QStringLiteral("Am oprit preluarea din Excel: am preluat %1 din %2 randuri.")
+                              .arg(rezultat.Importate)
+                              .arg(rezultat.Total)
+                        : QStringLiteral("Am finalizat preluarea din Excel cu succes");
     if (rezultat.FaraCnp > 0)
-        mesaj += QStringLiteral("\n%1 randuri fara CNP in coloana aleasa nu au fost preluate.").arg(rezultat.FaraCnp);
+        mesaj += QStringLiteral("\n%1 randuri fara CNP in coloana aleasa nu au fost preluate.")
+                     .arg(rezultat.FaraCnp);
     return mesaj;
 }

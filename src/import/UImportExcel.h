@@ -28,8 +28,7 @@ class TCampDinSursa : public ICampImport
 public:
     TCampDinSursa(TDM &dm, const TListaColoaneExcel &coloane, TReferintaCamp camp, TSursaImport sursa)
         : m_dm(dm), m_coloane(coloane), m_camp(std::move(camp)), m_sursa(std::move(sursa))
-    {
-    }
+    {}
     void ScrieValoarea(int r, int idElev, const QString &cnp) override;
 
 private:

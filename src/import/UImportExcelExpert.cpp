@@ -75,8 +75,9 @@ TImportExcelExpert::TImportExcelExpert(TDM &dm, QWidget *parent)
     AlegeFisier = [this] {
         return QFileDialog::getOpenFileName(
             this, QString(), m_dosar,
-            QStringLiteral("Foi de calcul Excel (*.xls);;Foi de calcul Excel 2007 (*.xlsx);;Text separat prin "
-                           "virgula (*.csv *.txt)"),
+            QStringLiteral(
+                "Foi de calcul Excel (*.xls);;Foi de calcul Excel 2007 (*.xlsx);;Text separat prin "
+                "virgula (*.csv *.txt)"),
             nullptr, QFileDialog::ReadOnly);
     };
     ConstruiestePaginile();
@@ -105,7 +106,8 @@ void TImportExcelExpert::ConstruiestePaginile()
     antet->setAutoFillBackground(true);
     antet->setStyleSheet(QStringLiteral("background: white"));
     auto *asezareAntet = new QHBoxLayout(antet);
-    auto *titlu = Text(QStringLiteral("Formular pentru preluarea datelor dintr-o foaie de calcul Excel"), antet, true);
+    auto *titlu =
+        Text(QStringLiteral("Formular pentru preluarea datelor dintr-o foaie de calcul Excel"), antet, true);
     titlu->setStyleSheet(QStringLiteral("color: navy"));
     asezareAntet->addWidget(titlu);
     asezare->addWidget(antet);
@@ -115,20 +117,24 @@ void TImportExcelExpert::ConstruiestePaginile()
     asezare->addWidget(m_pagini, 1);
 
     // 0: introduction.
-    QVBoxLayout *a = PaginaNoua(m_pagini, QStringLiteral("Formular pentru preluarea datelor dintr-o foaie de calcul Excel"));
-    a->addWidget(Text(QStringLiteral("Acesta este un formular (sau expert) pentru preluarea datelor dintr-o foaie de "
-                                     "calcul Excel. Preluarea datelor este un proces care necesita un minim de "
-                                     "cunostinte de specialitate si se poate face cu inlocuirea datelor existente sau "
-                                     "in completare."),
-                      m_pagini));
-    a->addWidget(Text(QStringLiteral("Pentru inceput va rugam apasati butonul \"Inainte\" pentru a trece la pagina "
-                                     "pentru selectia fisierului XLS din care se face importul si pentru selectia foii "
-                                     "de calcul din respectivul fisier."),
-                      m_pagini));
+    QVBoxLayout *a = PaginaNoua(
+        m_pagini, QStringLiteral("Formular pentru preluarea datelor dintr-o foaie de calcul Excel"));
+    a->addWidget(
+        Text(QStringLiteral("Acesta este un formular (sau expert) pentru preluarea datelor dintr-o foaie de "
+                            "calcul Excel. Preluarea datelor este un proces care necesita un minim de "
+                            "cunostinte de specialitate si se poate face cu inlocuirea datelor existente sau "
+                            "in completare."),
+             m_pagini));
+    a->addWidget(Text(
+        QStringLiteral("Pentru inceput va rugam apasati butonul \"Inainte\" pentru a trece la pagina "
+                       "pentru selectia fisierului XLS din care se face importul si pentru selectia foii "
+                       "de calcul din respectivul fisier."),
+        m_pagini));
     a->addStretch();
 
     // 1: file and sheet.
-    a = PaginaNoua(m_pagini, QStringLiteral("Va rugam specificati numele fisierului din care se va face preluarea:"));
+    a = PaginaNoua(m_pagini,
+                   QStringLiteral("Va rugam specificati numele fisierului din care se va face preluarea:"));
     a->addWidget(Text(QStringLiteral("Numele fisierului:"), m_pagini));
     auto *rand = new QHBoxLayout;
     m_fisier = new QLineEdit(m_pagini);
@@ -192,10 +198,11 @@ void TImportExcelExpert::ConstruiestePaginile()
 
     // 4: the forms.
     a = PaginaNoua(m_pagini, QStringLiteral("Bifati formularele (diplomele) pentru care preluati date"));
-    a->addWidget(Text(QStringLiteral("Acest program este capabil sa tipareasca mai multe formate de diplome. Va rugam "
-                                     "bifati in lista de mai jos numai diplomele pentru care doriti sa preluati "
-                                     "efectiv date!"),
-                      m_pagini));
+    a->addWidget(
+        Text(QStringLiteral("Acest program este capabil sa tipareasca mai multe formate de diplome. Va rugam "
+                            "bifati in lista de mai jos numai diplomele pentru care doriti sa preluati "
+                            "efectiv date!"),
+             m_pagini));
     m_formulare = new QListWidget(m_pagini);
     m_formulare->setObjectName(QStringLiteral("LstFormulare"));
     a->addWidget(m_formulare, 1);
@@ -251,7 +258,8 @@ void TImportExcelExpert::Inainte()
     switch (pagina) {
     case TLogicaImportExcel::Cnp:
         if (m_coloanaCnp->text().isEmpty())
-            throw Exceptie(QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
+            throw Exceptie(
+                QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
         break;
     case TLogicaImportExcel::Formulare: {
         QList<int> bifate;
@@ -268,8 +276,9 @@ void TImportExcelExpert::Inainte()
     }
     case TLogicaImportExcel::Fisier:
         if (!m_registru || m_foi->currentIndex() < 0) {
-            Mesaje().Informare(QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care "
-                                              "se va face importul"));
+            Mesaje().Informare(
+                QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care "
+                               "se va face importul"));
             return;
         }
         CitesteFoaia();
@@ -337,14 +346,15 @@ void TImportExcelExpert::Importa()
     progres.setWindowTitle(windowTitle());
     progres.setWindowModality(Qt::WindowModal);
     progres.setMinimumDuration(500);
-    const TRezultatImport rezultat = ImportaRandurile(
-        m_dm, m_coloane, m_coloanaCnp->text(), campuri,
-        institutie.isValid() ? std::optional<int>(institutie.toInt()) : std::nullopt, [&progres](int r, int n) {
-            progres.setLabelText(QStringLiteral("Randul %1 din %2").arg(r + 1).arg(n));
-            progres.setValue(r);
-            QApplication::processEvents();
-            return !progres.wasCanceled();
-        });
+    const TRezultatImport rezultat =
+        ImportaRandurile(m_dm, m_coloane, m_coloanaCnp->text(), campuri,
+                         institutie.isValid() ? std::optional<int>(institutie.toInt()) : std::nullopt,
+                         [&progres](int r, int n) {
+                             progres.setLabelText(QStringLiteral("Randul %1 din %2").arg(r + 1).arg(n));
+                             progres.setValue(r);
+                             QApplication::processEvents();
+                             return !progres.wasCanceled();
+                         });
     progres.reset();
     MemorieImport::TAlegeri alegeri;
     alegeri.Dosar = m_dosar;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-TLogicaImportExcel::TLogicaImportExcel(QStringList formularePagini) : m_formularePagini(std::move(formularePagini))
+TLogicaImportExcel::TLogicaImportExcel(QStringList formularePagini)
+    : m_formularePagini(std::move(formularePagini))
 {
     for (const QString &f : m_formularePagini) {
         if (!m_formulare.contains(f))

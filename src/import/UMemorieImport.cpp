@@ -4,7 +4,8 @@
 
 namespace MemorieImport {
 
-const QString kCheie = QStringLiteral("SOFTWARE\\Zoravin SOFT\\Lumira\\2006\\Certificat de acordare\\Import din Excel");
+const QString kCheie =
+    QStringLiteral("SOFTWARE\\Zoravin SOFT\\Lumira\\2006\\Certificat de acordare\\Import din Excel");
 
 namespace {
 

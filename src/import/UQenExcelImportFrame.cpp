@@ -174,5 +174,6 @@ void TQenExcelImportFrame::ScrieValoarea(int r, int idElev, const QString &cnp)
 {
     if (m_nuImport->isChecked())
         return;
-    TCampDinSursa(m_servicii.Dm(), m_servicii.ListaColoane(), TDM::ParseCamp(m_referinta), Sursa()).ScrieValoarea(r, idElev, cnp);
+    TCampDinSursa(m_servicii.Dm(), m_servicii.ListaColoane(), TDM::ParseCamp(m_referinta), Sursa())
+        .ScrieValoarea(r, idElev, cnp);
 }

@@ -26,8 +26,8 @@ QString TextCsv(const TCelulaTest &c)
 
 } // namespace
 
-QString ScrieRegistru(const QString &dosar, const QString &nume, const QString &format, const QList<TFoaieTest> &foi,
-                      const QJsonObject &defecte)
+QString ScrieRegistru(const QString &dosar, const QString &nume, const QString &format,
+                      const QList<TFoaieTest> &foi, const QJsonObject &defecte)
 {
     const QString fisier = QDir(dosar).filePath(nume + u'.' + format);
     if (format == QLatin1String("csv")) {
@@ -57,7 +57,8 @@ QString ScrieRegistru(const QString &dosar, const QString &nume, const QString &
         QJsonArray celule;
         for (const TCelulaTest &c : foaie.celule)
             celule.append(QJsonArray{c.rand, c.coloana, c.tip, QJsonValue::fromVariant(c.valoare)});
-        listaFoi.append(QJsonObject{{QStringLiteral("nume"), foaie.nume}, {QStringLiteral("celule"), celule}});
+        listaFoi.append(
+            QJsonObject{{QStringLiteral("nume"), foaie.nume}, {QStringLiteral("celule"), celule}});
     }
     descriere.insert(QStringLiteral("foi"), listaFoi);
     const QString json = fisier + QStringLiteral(".json");

@@ -24,8 +24,8 @@ struct TFoaieTest
 // Writes the sheets as `format` ("xls", "xlsx", "csv"; a .csv holds the first
 // sheet only, ";"-separated, in UTF-8) to dosar/nume.<format>; `defecte` adds
 // the faults foaie.py knows. Fails the test when the writer fails.
-QString ScrieRegistru(const QString &dosar, const QString &nume, const QString &format, const QList<TFoaieTest> &foi,
-                      const QJsonObject &defecte = {});
+QString ScrieRegistru(const QString &dosar, const QString &nume, const QString &format,
+                      const QList<TFoaieTest> &foi, const QJsonObject &defecte = {});
 
 #include <ostream>
 #include <QStringList>

@@ -19,22 +19,27 @@ TEST(ArataFoaie, FoileSiRandurilePastrate)
     const QByteArray randuri = "Popescu Ană\t2850315123456\t15.03.1985\nRoşu Îon\t1790101123456\t\n";
     for (const char *format : {"xls", "xlsx", "csv"}) {
         SCOPED_TRACE(format);
-        const QString fisier = ScrieRegistru(dosar.path(), QStringLiteral("elevi"), QLatin1String(format),
-                                             {{QStringLiteral("Anul 2026"), celule}, {QStringLiteral("Altele"), {}}});
+        const QString fisier =
+            ScrieRegistru(dosar.path(), QStringLiteral("elevi"), QLatin1String(format),
+                          {{QStringLiteral("Anul 2026"), celule}, {QStringLiteral("Altele"), {}}});
         const bool csv = QLatin1String(format) == QLatin1String("csv");
-        const TRezultatProgram foi = Ruleaza(QStringLiteral(CERT_TEST_EXE), {QStringLiteral("--arata-foaie"), fisier});
+        const TRezultatProgram foi =
+            Ruleaza(QStringLiteral(CERT_TEST_EXE), {QStringLiteral("--arata-foaie"), fisier});
         EXPECT_EQ(foi.cod, 0) << foi.erori.toStdString();
         EXPECT_EQ(foi.iesire, csv ? QStringLiteral("elevi\n") : QStringLiteral("Anul 2026\nAltele\n"));
         const TRezultatProgram foaie =
-            Ruleaza(QStringLiteral(CERT_TEST_EXE), {QStringLiteral("--arata-foaie"), fisier, QStringLiteral("--foaie"),
-                                                    csv ? QStringLiteral("elevi") : QStringLiteral("Anul 2026")});
+            Ruleaza(QStringLiteral(CERT_TEST_EXE),
+                    {QStringLiteral("--arata-foaie"), fisier, QStringLiteral("--foaie"),
+                     csv ? QStringLiteral("elevi") : QStringLiteral("Anul 2026")});
         EXPECT_EQ(foaie.cod, 0) << foaie.erori.toStdString();
         EXPECT_EQ(foaie.iesire.toUtf8(), randuri);
     }
-    const TRezultatProgram lipsa = Ruleaza(QStringLiteral(CERT_TEST_EXE),
-                                           {QStringLiteral("--arata-foaie"), dosar.filePath(QStringLiteral("nu.xls"))});
+    const TRezultatProgram lipsa =
+        Ruleaza(QStringLiteral(CERT_TEST_EXE),
+                {QStringLiteral("--arata-foaie"), dosar.filePath(QStringLiteral("nu.xls"))});
     EXPECT_EQ(lipsa.cod, 2);
-    EXPECT_TRUE(lipsa.erori.contains(QStringLiteral("Nu pot deschide fisierul"))) << lipsa.erori.toStdString();
+    EXPECT_TRUE(lipsa.erori.contains(QStringLiteral("Nu pot deschide fisierul")))
+        << lipsa.erori.toStdString();
 }
 
 } // namespace

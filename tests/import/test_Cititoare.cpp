@@ -49,8 +49,8 @@ class Cititoare : public ::testing::TestWithParam<const char *>
 protected:
     QString Scrie(const QString &nume, const QList<TCelulaTest> &celule, const QJsonObject &defecte = {})
     {
-        return ScrieRegistru(m_dosar.path(), nume, QLatin1String(GetParam()), {{QStringLiteral("Elevi"), celule}},
-                             defecte);
+        return ScrieRegistru(m_dosar.path(), nume, QLatin1String(GetParam()),
+                             {{QStringLiteral("Elevi"), celule}}, defecte);
     }
     QTemporaryDir m_dosar;
 };
@@ -61,14 +61,22 @@ protected:
 TEST_P(Cititoare, StructuraFoii)
 {
     QList<TCelulaTest> c = {
-        {1, 0, "t", "Numele si prenumele"},  {1, 1, "t", "CNP"},       {1, 2, "t", "Data"},
-        {2, 0, "t", "Popescu Ana"},          {2, 1, "n", kCnpNumar},    {2, 2, "d", "1985-03-15"},
-        {3, 0, "t", "Ştefănescu Ţică Îon"},  {3, 1, "n", 1791231123459.0},
+        {1, 0, "t", "Numele si prenumele"},
+        {1, 1, "t", "CNP"},
+        {1, 2, "t", "Data"},
+        {2, 0, "t", "Popescu Ana"},
+        {2, 1, "n", kCnpNumar},
+        {2, 2, "d", "1985-03-15"},
+        {3, 0, "t", "Ştefănescu Ţică Îon"},
+        {3, 1, "n", 1791231123459.0},
         {3, 3, "t", "numai in randuri impare"},
-        {4, 0, "t", "Roșu Mâț"},              {4, 1, "t", "1800101123451"},
+        {4, 0, "t", "Roșu Mâț"},
+        {4, 1, "t", "1800101123451"},
         {4, 4, "t", "dincolo de coloana goala"},
-        {23, 0, "t", "Dupa 18 randuri"},      {23, 1, "n", 2900101123452.0},
-        {43, 0, "t", "Dupa 19 randuri"},      {43, 1, "n", 2900101123453.0},
+        {23, 0, "t", "Dupa 18 randuri"},
+        {23, 1, "n", 2900101123452.0},
+        {43, 0, "t", "Dupa 19 randuri"},
+        {43, 1, "n", 2900101123453.0},
     };
     const QString fisier = Scrie(QStringLiteral("structura"), c);
     const QStringList asteptat = {
@@ -83,9 +91,9 @@ TEST_P(Cititoare, StructuraFoii)
 // Column A empty in rows 2 to 20: only column A is read.
 TEST_P(Cititoare, ColoanaAGoalaCitesteDoarA)
 {
-    const QString fisier = Scrie(QStringLiteral("goala"), {{1, 0, "t", "1234567890123"},
-                                                           {2, 1, "t", "2850315123456"},
-                                                           {4, 1, "t", "2850315123457"}});
+    const QString fisier =
+        Scrie(QStringLiteral("goala"),
+              {{1, 0, "t", "1234567890123"}, {2, 1, "t", "2850315123456"}, {4, 1, "t", "2850315123457"}});
     EXPECT_EQ(Randuri(fisier), QStringList{QStringLiteral("1234567890123")});
 }
 
@@ -122,7 +130,8 @@ TEST(Cititoare, FoileInOrdineSiCelulePeAdresa)
         EXPECT_EQ(r->TextCelula(0, QStringLiteral("A1")), QStringLiteral("z")) << format;
         // FreeXL gives no number formats: an .xls number shows the decimals it has.
         const bool xls = QLatin1String(format) == QLatin1String("xls");
-        EXPECT_EQ(r->TextCelula(1, QStringLiteral("A1")), xls ? QStringLiteral("7,5") : QStringLiteral("7,50"))
+        EXPECT_EQ(r->TextCelula(1, QStringLiteral("A1")),
+                  xls ? QStringLiteral("7,5") : QStringLiteral("7,50"))
             << format;
         EXPECT_EQ(r->TextCelula(1, QStringLiteral("AB2")), QStringLiteral("AB2")) << format;
         // xlwt writes formulas without their computed value, and FreeXL gives
@@ -203,7 +212,8 @@ TEST(Cititoare, FisiereOstile)
                                  {{QStringLiteral("dimensiune_uriasa"), true}}),
                    QStringLiteral("deteriorat")});
     for (const char *format : {"xls", "xlsx"}) {
-        const QString intreg = ScrieRegistru(dosar.path(), QStringLiteral("trunchiat"), QLatin1String(format), foaie);
+        const QString intreg =
+            ScrieRegistru(dosar.path(), QStringLiteral("trunchiat"), QLatin1String(format), foaie);
         QFile f(intreg);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         f.resize(f.size() / 2);
@@ -225,8 +235,8 @@ TEST(Cititoare, FisiereOstile)
     }
     for (const Caz &caz : cazuri) {
         const QString mesaj = MesajLaDeschidere(caz.fisier);
-        EXPECT_TRUE(mesaj.startsWith(QStringLiteral("Nu pot citi fisierul \"%1\"")
-                                         .arg(QDir::toNativeSeparators(caz.fisier))))
+        EXPECT_TRUE(mesaj.startsWith(
+            QStringLiteral("Nu pot citi fisierul \"%1\"").arg(QDir::toNativeSeparators(caz.fisier))))
             << mesaj.toStdString();
         EXPECT_TRUE(mesaj.contains(caz.motiv)) << mesaj.toStdString();
     }

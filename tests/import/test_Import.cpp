@@ -40,8 +40,9 @@ QString Mesaj(const std::function<void()> &f)
 TEST(SursaImport, ValoareDupaFel)
 {
     TListaColoaneExcel coloane;
-    AdaugaColoana(coloane, QStringLiteral("A"),
-                  {QStringLiteral("Pop Ana Maria"), QStringLiteral("  Ion  "), QStringLiteral("Pop  Ana"), QString()});
+    AdaugaColoana(
+        coloane, QStringLiteral("A"),
+        {QStringLiteral("Pop Ana Maria"), QStringLiteral("  Ion  "), QStringLiteral("Pop  Ana"), QString()});
     struct Caz
     {
         int fel;
@@ -71,7 +72,8 @@ TEST(SursaImport, ValoareDupaFel)
         s.TextConstant = QStringLiteral(" Prof. ");
         s.Fete = QStringLiteral("profesoara");
         s.Baieti = QStringLiteral("profesor");
-        EXPECT_EQ(SursaImport::Valoare(s, coloane, caz.rand, caz.cnp), caz.asteptat) << caz.fel << " " << caz.rand;
+        EXPECT_EQ(SursaImport::Valoare(s, coloane, caz.rand, caz.cnp), caz.asteptat)
+            << caz.fel << " " << caz.rand;
     }
     TSursaImport alta;
     alta.Coloana = QStringLiteral("Q");
@@ -139,16 +141,22 @@ protected:
     }
     void AdaugaCnpInProfil()
     {
-        Executa(*m_dm, {QStringLiteral("insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, "
-                                       "ETICHETA_EDITOR, TIP_DE_DATE, ASOCIAT_CU, ORDINE) values ('CertificatAcordare', "
-                                       "'FATA', 'C_CNP', '[Candidat]CNP', 'CNP', 'ELEVI', 1000)")});
+        Executa(*m_dm, {QStringLiteral(
+                           "insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, "
+                           "ETICHETA_EDITOR, TIP_DE_DATE, ASOCIAT_CU, ORDINE) values ('CertificatAcordare', "
+                           "'FATA', 'C_CNP', '[Candidat]CNP', 'CNP', 'ELEVI', 1000)")});
     }
-    int Numar(const QString &sql) { return Valoare(*m_dm, QStringLiteral("select count(*) as V from ") + sql).toInt(); }
+    int Numar(const QString &sql)
+    {
+        return Valoare(*m_dm, QStringLiteral("select count(*) as V from ") + sql).toInt();
+    }
     QString Text(int id, const char *camp)
     {
-        return Valoare(*m_dm, QStringLiteral("select VALOARE_TEXT as V from \"DATE\" where ID_ELEVI = %1 and COD_CAMP = '%2'")
-                                  .arg(id)
-                                  .arg(QLatin1String(camp)))
+        return Valoare(*m_dm,
+                       QStringLiteral(
+                           "select VALOARE_TEXT as V from \"DATE\" where ID_ELEVI = %1 and COD_CAMP = '%2'")
+                           .arg(id)
+                           .arg(QLatin1String(camp)))
             .toString();
     }
     TSursaImport Sursa(int fel, const QString &coloana = QStringLiteral("A"))
@@ -170,9 +178,10 @@ TEST_F(Import, CertificatulAreZeceCampuriSiNiciunCnp)
     QStringList doarCoduri;
     for (const QString &c : coduri)
         doarCoduri.append(c.section(u'=', 0, 0));
-    EXPECT_EQ(doarCoduri, (QStringList{"C_GRADUL_DIDACTIC_L1", "C_GRADUL_DIDACTIC_L2", "C_ABREVIERE", "C_NUME",
-                                       "C_FUNCTIA_DIDACTICA", "C_SPECIALITATEA", "C_MEDIA_GENERALA_L1",
-                                       "C_MEDIA_GENERALA_L2", "D_GRADUL_DIDACTIC", "D_MEDIA_GENERALA"}));
+    EXPECT_EQ(doarCoduri,
+              (QStringList{"C_GRADUL_DIDACTIC_L1", "C_GRADUL_DIDACTIC_L2", "C_ABREVIERE", "C_NUME",
+                           "C_FUNCTIA_DIDACTICA", "C_SPECIALITATEA", "C_MEDIA_GENERALA_L1",
+                           "C_MEDIA_GENERALA_L2", "D_GRADUL_DIDACTIC", "D_MEDIA_GENERALA"}));
 
     TListaColoaneExcel coloane;
     AdaugaColoana(coloane, QStringLiteral("A"), {QStringLiteral("1800101123456")});
@@ -188,10 +197,12 @@ TEST_F(Import, CandidatNouSiCnpRepetat)
 {
     AdaugaCnpInProfil();
     TListaColoaneExcel coloane;
-    AdaugaColoana(coloane, QStringLiteral("A"),
-                  {QStringLiteral("Popescu Ana"), QStringLiteral("Ionescu Ion"), QStringLiteral("Popescu Ana Maria")});
-    AdaugaColoana(coloane, QStringLiteral("B"),
-                  {QStringLiteral("2850315123456"), QStringLiteral("1790101123456"), QStringLiteral("2850315123456")});
+    AdaugaColoana(
+        coloane, QStringLiteral("A"),
+        {QStringLiteral("Popescu Ana"), QStringLiteral("Ionescu Ion"), QStringLiteral("Popescu Ana Maria")});
+    AdaugaColoana(
+        coloane, QStringLiteral("B"),
+        {QStringLiteral("2850315123456"), QStringLiteral("1790101123456"), QStringLiteral("2850315123456")});
     TSursaImport constanta = Sursa(TSursaImport::Constanta);
     constanta.TextConstant = QStringLiteral("Prof.");
     TSursaImport dupaCnp = Sursa(TSursaImport::DupaCnp);
@@ -205,8 +216,9 @@ TEST_F(Import, CandidatNouSiCnpRepetat)
     TCampDinSursa functia(*m_dm, coloane, Camp("C_FUNCTIA_DIDACTICA"), dupaCnp);
     TCampDinSursa specialitatea(*m_dm, coloane, Camp("C_SPECIALITATEA"), exclus);
 
-    const TRezultatImport r = ImportaRandurile(*m_dm, coloane, QStringLiteral("B"),
-                                               {&nume, &prenume, &abreviere, &functia, &specialitatea}, std::nullopt);
+    const TRezultatImport r =
+        ImportaRandurile(*m_dm, coloane, QStringLiteral("B"),
+                         {&nume, &prenume, &abreviere, &functia, &specialitatea}, std::nullopt);
     EXPECT_EQ(r.Importate, 3);
     EXPECT_FALSE(r.Oprit);
     EXPECT_EQ(MesajFinal(r), QStringLiteral("Am finalizat preluarea din Excel cu succes"));
@@ -245,8 +257,9 @@ TEST_F(Import, EsecSiOprireIntreRanduri)
 {
     AdaugaCnpInProfil();
     TListaColoaneExcel coloane;
-    AdaugaColoana(coloane, QStringLiteral("A"),
-                  {QStringLiteral("1800101123451"), QStringLiteral("1800101123452"), QStringLiteral("1800101123453")});
+    AdaugaColoana(
+        coloane, QStringLiteral("A"),
+        {QStringLiteral("1800101123451"), QStringLiteral("1800101123452"), QStringLiteral("1800101123453")});
     TCampCareCade cade(1);
     EXPECT_EQ(Mesaj([&] { ImportaRandurile(*m_dm, coloane, QStringLiteral("A"), {&cade}, std::nullopt); }),
               QStringLiteral("scriere esuata"));
@@ -273,15 +286,17 @@ TEST_F(Import, RanduriFaraCnpNuSePreiau)
 {
     AdaugaCnpInProfil();
     TListaColoaneExcel coloane;
-    AdaugaColoana(coloane, QStringLiteral("A"), {QStringLiteral("Ana"), QStringLiteral("Ion"), QStringLiteral("Dan")});
+    AdaugaColoana(coloane, QStringLiteral("A"),
+                  {QStringLiteral("Ana"), QStringLiteral("Ion"), QStringLiteral("Dan")});
     AdaugaColoana(coloane, QStringLiteral("B"), {QString(), QStringLiteral("1800101123451"), QString()});
     TCampDinSursa nume(*m_dm, coloane, Camp("C_NUME"), Sursa(TSursaImport::DinColoana));
     const TRezultatImport r = ImportaRandurile(*m_dm, coloane, QStringLiteral("B"), {&nume}, std::nullopt);
     EXPECT_EQ(r.Importate, 1);
     EXPECT_EQ(r.FaraCnp, 2);
     EXPECT_EQ(Numar(QStringLiteral("ELEVI")), 1);
-    EXPECT_EQ(MesajFinal(r), QStringLiteral("Am finalizat preluarea din Excel cu succes\n2 randuri fara CNP in "
-                                            "coloana aleasa nu au fost preluate."));
+    EXPECT_EQ(MesajFinal(r),
+              QStringLiteral("Am finalizat preluarea din Excel cu succes\n2 randuri fara CNP in "
+                             "coloana aleasa nu au fost preluate."));
 }
 
 // A new candidate is linked to the chosen institution: its certificate shows
@@ -295,15 +310,16 @@ TEST_F(Import, CandidatNouLegatDeInstitutie)
         TGardaTranzactie garda(*m_dm);
         idInstitutie = institutia.IdNou();
         institutia.Insereaza(idInstitutie);
-        StocareValori::Scrie(*m_dm, Camp("C_INSTITUTIA_INVATAMANT"), QStringLiteral("INSTITUTIA"), idInstitutie,
-                             QStringLiteral("Liceul Ştefan cel Mare"));
+        StocareValori::Scrie(*m_dm, Camp("C_INSTITUTIA_INVATAMANT"), QStringLiteral("INSTITUTIA"),
+                             idInstitutie, QStringLiteral("Liceul Ştefan cel Mare"));
         garda.Commit();
     }
     TListaColoaneExcel coloane;
     AdaugaColoana(coloane, QStringLiteral("A"), {QStringLiteral("1800101123451")});
     ImportaRandurile(*m_dm, coloane, QStringLiteral("A"), {}, idInstitutie);
     const int id = IduriElevi(*m_dm).value(0);
-    EXPECT_EQ(m_dm->ValoareCamp(Camp("C_INSTITUTIA_INVATAMANT"), id), QStringLiteral("Liceul Ştefan cel Mare"));
+    EXPECT_EQ(m_dm->ValoareCamp(Camp("C_INSTITUTIA_INVATAMANT"), id),
+              QStringLiteral("Liceul Ştefan cel Mare"));
 }
 
 } // namespace

@@ -71,7 +71,10 @@ protected:
         DM = nullptr;
         TBazaTest::TearDown();
     }
-    int Numar(const QString &sql) { return Valoare(*m_dm, QStringLiteral("select count(*) as V from ") + sql).toInt(); }
+    int Numar(const QString &sql)
+    {
+        return Valoare(*m_dm, QStringLiteral("select count(*) as V from ") + sql).toInt();
+    }
 
     // From the first page to the final one: the form checked, the sheet read,
     // the personal code in column B and the name from column A.
@@ -106,9 +109,10 @@ TEST_F(ImportExcelExpert, PaginileCertificatuluiSiLipsaCnp)
 {
     TImportExcelExpert w(*m_dm);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Import de date din Excel"));
-    EXPECT_EQ(Referinte(w), (QStringList{"C_GRADUL_DIDACTIC_L1", "C_GRADUL_DIDACTIC_L2", "C_ABREVIERE", "C_NUME",
-                                         "C_FUNCTIA_DIDACTICA", "C_SPECIALITATEA", "C_MEDIA_GENERALA_L1",
-                                         "C_MEDIA_GENERALA_L2", "D_GRADUL_DIDACTIC", "D_MEDIA_GENERALA"}));
+    EXPECT_EQ(Referinte(w),
+              (QStringList{"C_GRADUL_DIDACTIC_L1", "C_GRADUL_DIDACTIC_L2", "C_ABREVIERE", "C_NUME",
+                           "C_FUNCTIA_DIDACTICA", "C_SPECIALITATEA", "C_MEDIA_GENERALA_L1",
+                           "C_MEDIA_GENERALA_L2", "D_GRADUL_DIDACTIC", "D_MEDIA_GENERALA"}));
     auto *formulare = w.findChild<QListWidget *>(QStringLiteral("LstFormulare"));
     ASSERT_EQ(formulare->count(), 1);
     EXPECT_EQ(formulare->item(0)->text(), TDM::SeparaCuvinte(QStringLiteral("CertificatAcordare")));
@@ -125,9 +129,10 @@ TEST_F(ImportExcelExpert, PaginileCertificatuluiSiLipsaCnp)
     w.Inainte();
     EXPECT_EQ(w.Pagina(), TLogicaImportExcel::Fisier);
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare),
-              (QStringList{QStringLiteral("Va rugam bifati cel putin un formular"),
-                           QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se "
-                                          "va face importul")}));
+              (QStringList{
+                  QStringLiteral("Va rugam bifati cel putin un formular"),
+                  QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se "
+                                 "va face importul")}));
     w.DeschideFisierul(m_fisier);
     auto *foi = w.findChild<QComboBox *>(QStringLiteral("CbFoi"));
     EXPECT_EQ(foi->count(), 1);
@@ -144,7 +149,8 @@ TEST_F(ImportExcelExpert, PaginileCertificatuluiSiLipsaCnp)
     w.Inainte();
     EXPECT_EQ(w.Pagina(), TLogicaImportExcel::PrimulCamp);
     EXPECT_TRUE(inapoi->isEnabled());
-    EXPECT_EQ(Mesaj([&] { w.Inainte(); }), QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
+    EXPECT_EQ(Mesaj([&] { w.Inainte(); }),
+              QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
     w.Inapoi();
     EXPECT_EQ(w.Pagina(), TLogicaImportExcel::Formulare);
     w.Inainte();
@@ -161,9 +167,10 @@ TEST_F(ImportExcelExpert, PaginileCertificatuluiSiLipsaCnp)
 // imported candidates, linked to the only institution.
 TEST_F(ImportExcelExpert, DinMeniuPanaInListaCandidatilor)
 {
-    Executa(*m_dm, {QStringLiteral("insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, "
-                                   "TIP_DE_DATE, ASOCIAT_CU, ORDINE) values ('CertificatAcordare', 'FATA', 'C_CNP', "
-                                   "'[Candidat]CNP', 'CNP', 'ELEVI', 1000)"),
+    Executa(*m_dm, {QStringLiteral(
+                        "insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, "
+                        "TIP_DE_DATE, ASOCIAT_CU, ORDINE) values ('CertificatAcordare', 'FATA', 'C_CNP', "
+                        "'[Candidat]CNP', 'CNP', 'ELEVI', 1000)"),
                     QStringLiteral("insert into INSTITUTIA values (7)"),
                     QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
                                    "VALOARE_NUM, ID_INSTITUTIA) values ('CertificatAcordare', 'FATA', "
@@ -229,7 +236,8 @@ TEST(QenExcelImportFrame, SursaPaginaSiVerificare)
         sursa->setCurrentIndex(item);
         EXPECT_EQ(pagini->currentIndex(), pagina) << item;
     }
-    EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }), QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
+    EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }),
+              QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
     sursa->setCurrentIndex(1);
     EXPECT_EQ(Mesaj([&] { frame.PaginaOkClick(); }), QString());
     sursa->setCurrentIndex(3);
@@ -273,7 +281,8 @@ TEST(ExcelSelectieColoana, LatimiSelectieSiButoane)
     EXPECT_TRUE(picker.isVisible());
     picker.SelecteazaColoana(1);
     EXPECT_EQ(picker.ColoanaSelectata(), QStringLiteral("B"));
-    EXPECT_EQ(picker.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Ati selectat coloana B"));
+    EXPECT_EQ(picker.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Ati selectat coloana B"));
     TQenFont font;
     QColor fundal;
     grila->OnFormatCell(grila->Linii().Items(0), 1, font, fundal);
