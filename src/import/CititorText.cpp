@@ -16,6 +16,49 @@ namespace {
 // The most one row may take; far beyond any real row of candidates.
 constexpr qint64 kMaxRand = 1024 * 1024;
 
+bool PoateFiSeparator(char c)
+{
+    return c == ',' || c == ';' || c == '\t';
+}
+
+// Whether the characters walked stand inside quotes. A quote opens them only
+// at the start of a field (a quote inside an unquoted field is a character
+// like any other); inside them a quote closes them, and a second one right
+// after it stands for one quote character and opens them again.
+class TGhilimele
+{
+public:
+    enum TRol { Caracter, Deschide, Inchide, Dubla };
+
+    TRol Pas(char c, bool separator)
+    {
+        if (m_inauntru) {
+            if (c != '"')
+                return Caracter;
+            m_inauntru = false;
+            m_tocmaiInchise = true;
+            return Inchide;
+        }
+        if (c == '"' && (m_inceputCamp || m_tocmaiInchise)) {
+            const TRol rol = m_tocmaiInchise ? Dubla : Deschide;
+            m_inauntru = true;
+            m_tocmaiInchise = false;
+            m_inceputCamp = false;
+            return rol;
+        }
+        m_tocmaiInchise = false;
+        m_inceputCamp = separator;
+        return Caracter;
+    }
+    bool Inauntru() const { return m_inauntru; }
+    void RandNou() { *this = TGhilimele(); }
+
+private:
+    bool m_inauntru = false;
+    bool m_inceputCamp = true;
+    bool m_tocmaiInchise = false;
+};
+
 class TRegistruText : public IRegistruCalcul
 {
 public:
@@ -60,7 +103,7 @@ private:
         if (!f.open(QIODevice::ReadOnly))
             Esec(f.errorString());
         QByteArray rand;
-        bool ghilimele = false;
+        TGhilimele ghilimele;
         bool inceput = true;
         bool cr = false;
         while (m_randuri.size() < kRanduriCitite) {
@@ -87,16 +130,16 @@ private:
                     continue;
                 }
                 cr = false;
-                if (c == '"')
-                    ghilimele = !ghilimele;
-                if (!ghilimele && (c == '\n' || c == '\r')) {
+                if (!ghilimele.Inauntru() && (c == '\n' || c == '\r')) {
                     cr = c == '\r';
                     m_randuri.append(rand);
                     rand.clear();
+                    ghilimele.RandNou();
                     if (m_randuri.size() >= kRanduriCitite)
                         break;
                     continue;
                 }
+                ghilimele.Pas(c, PoateFiSeparator(c));
                 rand.append(c);
                 if (rand.size() > kMaxRand)
                     Esec(QStringLiteral("randul %1 este mai lung de %2 MB.")
@@ -115,11 +158,11 @@ private:
         const char candidati[] = {';', '\t', ','};
         int numarat[3] = {0, 0, 0};
         for (int r = 0; r < m_randuri.size() && r < 20; ++r) {
-            bool ghilimele = false;
+            TGhilimele ghilimele;
             for (const char c : m_randuri.at(r)) {
-                if (c == '"')
-                    ghilimele = !ghilimele;
-                for (int i = 0; i < 3 && !ghilimele; ++i)
+                if (ghilimele.Pas(c, PoateFiSeparator(c)) != TGhilimele::Caracter || ghilimele.Inauntru())
+                    continue;
+                for (int i = 0; i < 3; ++i)
                     numarat[i] += c == candidati[i];
             }
         }
@@ -135,24 +178,15 @@ private:
     {
         QList<QByteArray> campuri;
         QByteArray camp;
-        bool ghilimele = false;
-        for (int i = 0; i < rand.size(); ++i) {
-            const char c = rand.at(i);
-            if (ghilimele) {
-                if (c == '"' && i + 1 < rand.size() && rand.at(i + 1) == '"') {
-                    camp.append('"');
-                    ++i;
-                } else if (c == '"') {
-                    ghilimele = false;
-                } else {
-                    camp.append(c);
-                }
-            } else if (c == '"') {
-                ghilimele = true;
-            } else if (c == separator) {
+        TGhilimele ghilimele;
+        for (const char c : rand) {
+            const TGhilimele::TRol rol = ghilimele.Pas(c, c == separator);
+            if (rol == TGhilimele::Dubla) {
+                camp.append('"');
+            } else if (rol == TGhilimele::Caracter && !ghilimele.Inauntru() && c == separator) {
                 campuri.append(camp);
                 camp.clear();
-            } else {
+            } else if (rol == TGhilimele::Caracter) {
                 camp.append(c);
             }
         }

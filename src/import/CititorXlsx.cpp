@@ -8,6 +8,7 @@
 #include <zip.h>
 
 #include <QFile>
+#include <QDateTime>
 #include <QHash>
 #include <QIODevice>
 #include <QTime>
@@ -439,6 +440,13 @@ private:
         if (c.tip == QLatin1String("inlineStr") || c.tip == QLatin1String("str") ||
             c.tip == QLatin1String("e"))
             return c.valoare;
+        if (c.tip == QLatin1String("d")) {
+            // Strict files may hold a date as ISO 8601 text.
+            QDateTime moment = QDateTime::fromString(c.valoare.trimmed(), Qt::ISODate);
+            if (!moment.isValid())
+                moment = QDateTime(QDate::fromString(c.valoare.trimmed(), Qt::ISODate), QTime(0, 0));
+            return moment.isValid() ? AfisareCelula::Data(moment) : c.valoare;
+        }
         if (c.tip == QLatin1String("b"))
             return AfisareCelula::Boolean(c.valoare.trimmed() == QLatin1String("1"));
         bool ok = false;

@@ -171,6 +171,7 @@ TEST(Cititoare, TextCuGhilimeleSeparatoriSiCodari)
     const QList<Caz> cazuri = {
         {"virgula", "x,\"a, \"\"b\"\"\nc\"\r\n1,2\r\n", {"x", "a, \"b\"\nc", "1"}},
         {"punct-virgula-bom", "\xEF\xBB\xBFş;ț\n1;2", {"ş", "ț", "1"}},
+        {"ghilimele-in-camp", "5\" disc;b\n\"x\"\"\";2\n", {"5\" disc", "b", "x\""}},
         {"tab-1250", "\xBA\xFE\t\xE3\xE2\xEE\n\xAA\t2", {"şţ", "ăâî", "Ş"}},
     };
     for (const Caz &caz : cazuri) {
