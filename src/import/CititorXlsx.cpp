@@ -109,7 +109,13 @@ public:
     explicit TRegistruXlsx(const QString &fisier) : IRegistruCalcul(fisier)
     {
         int eroare = 0;
-        m_zip.p = zip_open(QFile::encodeName(fisier).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
+#ifdef Q_OS_WIN
+        // libzip takes UTF-8 names on Windows.
+        const QByteArray nume = fisier.toUtf8();
+#else
+        const QByteArray nume = QFile::encodeName(fisier);
+#endif
+        m_zip.p = zip_open(nume.constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
         if (!m_zip.p)
             Esec(QStringLiteral("fisierul este deteriorat sau nu este o foaie de calcul Excel (.xlsx)."));
         CitesteFoile();
