@@ -13,8 +13,10 @@
 
 namespace {
 
-// The most one row may take; far beyond any real row of candidates.
+// The most one row, and all rows read, may take; far beyond any real list
+// of candidates.
 constexpr qint64 kMaxRand = 1024 * 1024;
+constexpr qint64 kMaxTotal = 64 * 1024 * 1024;
 
 bool PoateFiSeparator(char c)
 {
@@ -104,6 +106,7 @@ private:
             Esec(f.errorString());
         QByteArray rand;
         TGhilimele ghilimele;
+        qint64 total = 0;
         bool inceput = true;
         bool cr = false;
         while (m_randuri.size() < kRanduriCitite) {
@@ -141,6 +144,10 @@ private:
                 }
                 ghilimele.Pas(c, PoateFiSeparator(c));
                 rand.append(c);
+                if (++total > kMaxTotal)
+                    Esec(QStringLiteral("primele %1 randuri au peste %2 MB.")
+                             .arg(kRanduriCitite)
+                             .arg(kMaxTotal >> 20));
                 if (rand.size() > kMaxRand)
                     Esec(QStringLiteral("randul %1 este mai lung de %2 MB.")
                              .arg(m_randuri.size() + 1)

@@ -228,6 +228,13 @@ TEST(Cititoare, FisiereOstile)
         for (int i = 0; i < 100; ++i)
             f.write(mega);
         cazuri.append({lung, QStringLiteral("randul 1 este mai lung")});
+        const QString multe = QDir(dosar.path()).filePath(QStringLiteral("multe.csv"));
+        QFile m(multe);
+        ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+        const QByteArray rand = QByteArray(1000 * 1000, 'y') + '\n';
+        for (int i = 0; i < 70; ++i)
+            m.write(rand);
+        cazuri.append({multe, QStringLiteral("primele 999 randuri au peste 64 MB")});
         const QString binar = QDir(dosar.path()).filePath(QStringLiteral("poza.xls"));
         QFile b(binar);
         ASSERT_TRUE(b.open(QIODevice::WriteOnly));
