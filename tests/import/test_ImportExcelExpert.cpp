@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QLabel>
@@ -133,8 +134,20 @@ TEST_F(ImportExcelExpert, PaginileCertificatuluiSiLipsaCnp)
                   QStringLiteral("Va rugam bifati cel putin un formular"),
                   QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se "
                                  "va face importul")}));
-    w.DeschideFisierul(m_fisier);
+    // A damaged file: its error, and the page stays without sheets.
+    const QString stricat = m_foi.filePath(QStringLiteral("stricat.xlsx"));
+    {
+        QFile f(stricat);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("PK\x03\x04 nu este o arhiva");
+    }
+    EXPECT_TRUE(
+        Mesaj([&] { w.DeschideFisierul(stricat); }).startsWith(QStringLiteral("Nu pot citi fisierul")));
     auto *foi = w.findChild<QComboBox *>(QStringLiteral("CbFoi"));
+    EXPECT_FALSE(foi->isEnabled());
+    w.Inainte();
+    EXPECT_EQ(w.Pagina(), TLogicaImportExcel::Fisier);
+    w.DeschideFisierul(m_fisier);
     EXPECT_EQ(foi->count(), 1);
     EXPECT_EQ(foi->currentIndex(), -1);
     foi->setCurrentIndex(0);
