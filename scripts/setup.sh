@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools libqt6sql6-ibase
     libfbclient2 firebird3.0-server-core firebird3.0-utils
-    libfreexl-dev fonts-liberation
+    libfreexl-dev libzip-dev python3-xlwt fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils util-linux time xauth xvfb
 )

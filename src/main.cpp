@@ -17,6 +17,7 @@
 #include "data/UProfilDiploma.h"
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/UPrintCertificatAcordare.h"
+#include "import/ArataFoaie.h"
 #include "printing/TiparirePdf.h"
 #include "printing/UAllStuffReg.h"
 #include "shell/UPornireAplicatie.h"
@@ -28,7 +29,7 @@ bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--tipareste-proba", "--salveaza-baza",
-                              "--restaureaza-baza", "-h", "--help"}) {
+                              "--restaureaza-baza", "--arata-foaie", "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
@@ -109,9 +110,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption drept(QStringLiteral("drept"), QStringLiteral("Tipareste pagina neintoarsa."));
     const QCommandLineOption faraJurnal(QStringLiteral("fara-jurnal"),
                                         QStringLiteral("Nu trece tiparirea in jurnalul tiparirilor."));
+    const QCommandLineOption arataFoaie(
+        QStringLiteral("arata-foaie"),
+        QStringLiteral("Arata ce citeste programul din foaia de calcul data (.xls, .xlsx, .csv): numele foilor, "
+                       "sau cu --foaie randurile pe care le-ar prelua, cu celulele separate prin tab."),
+        QStringLiteral("fisier"));
+    const QCommandLineOption foaie(QStringLiteral("foaie"), QStringLiteral("Foaia de calcul aratata de --arata-foaie."),
+                                   QStringLiteral("nume"));
     linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, tiparesteProba, elev, toti,
                       margineStanga, margineSus, intors, drept, doarPornire, faraJurnal, salveazaBaza,
-                      restaureazaBaza});
+                      restaureazaBaza, arataFoaie, foaie});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -121,6 +129,12 @@ int main(int argc, char *argv[])
     try {
         if (!faraFerestre)
             OprireLaSemnal::OpresteBuclele();
+        if (linie.isSet(arataFoaie)) {
+            const QByteArray text = ArataFoaie(QDir::current().absoluteFilePath(linie.value(arataFoaie)),
+                                               linie.isSet(foaie) ? std::optional(linie.value(foaie)) : std::nullopt);
+            std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+            return 0;
+        }
         InregistreazaCertificatAcordare(Inregistrari());
         InregistreazaHandlerCertificatAcordare();
         StabilesteLocatii(TLocatii::PentruProgram(

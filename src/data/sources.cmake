@@ -6,6 +6,7 @@ list(APPEND CERT_CORE_SOURCES
     data/UDmSincronizare.cpp
     data/UDmValori.cpp
     data/UGardaTranzactie.cpp
+    data/UImportElevi.cpp
     data/UInregistrari.cpp
     data/UJurnalTiparire.cpp
     data/ULegaturi.cpp

@@ -11,6 +11,8 @@
 #include <QScreen>
 
 #include "candidates/UListaElevi.h"
+#include "data/UDm.h"
+#include "import/UImportExcelExpert.h"
 #include "printing/ContextTiparire.h"
 #include "printing/PrintWizUnit.h"
 #include "records/UConfigurareDiploma.h"
@@ -23,15 +25,6 @@
 #include "comun/Mesaje.h"
 #include "comun/CentrareFereastra.h"
 #include "shell/UPornireAplicatie.h"
-
-namespace {
-
-void Indisponibil()
-{
-    Mesaje().Informare(QStringLiteral("Aceasta fereastra nu este inca disponibila in aceasta versiune."));
-}
-
-} // namespace
 
 void PozitioneazaFereastraPrincipala(QWidget *fereastra)
 {
@@ -137,7 +130,11 @@ void TCertificatAcordareMain::Configurarescoala1Click()
 
 void TCertificatAcordareMain::ImportdinExcel1Click()
 {
-    Indisponibil();
+    // The list reloads also when the wizard could not start or an import failed.
+    RuleazaActiune([this] {
+        TImportExcelExpert wizard(*DM, this);
+        wizard.exec();
+    });
     // The candidate list shows what an import added, also after "Renunt".
     ReincarcaLista();
 }
