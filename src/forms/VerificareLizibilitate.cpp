@@ -11,13 +11,31 @@
 #include "forms/ParticularizareTextArea.h"
 #include "printing/DispozitivImprimanta.h"
 
+// Fonts are sized in pixels: a one-pixel image measures as the printer does.
+struct TVerificareLizibilitate::TMasurare
+{
+    TMasurare() : painter(&imagine) {}
+    QImage imagine{1, 1, QImage::Format_ARGB32_Premultiplied};
+    QPainter painter;
+    TSuprafataTextQt suprafata{painter};
+};
+
+TVerificareLizibilitate::TVerificareLizibilitate() : m_masurare(std::make_unique<TMasurare>())
+{}
+
+TVerificareLizibilitate::~TVerificareLizibilitate() = default;
+
 QList<TConstatareLizibilitate> VerificaLizibilitatea(const TPaginaFormular &pagina,
                                                      const std::function<QString(const QString &)> &eticheta)
 {
-    // Fonts are sized in pixels: a one-pixel image measures as the printer does.
-    QImage imagine(1, 1, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&imagine);
-    TSuprafataTextQt suprafata(painter);
+    return TVerificareLizibilitate().Verifica(pagina, eticheta);
+}
+
+QList<TConstatareLizibilitate>
+TVerificareLizibilitate::Verifica(const TPaginaFormular &pagina,
+                                  const std::function<QString(const QString &)> &eticheta)
+{
+    TSuprafataTextQt &suprafata = m_masurare->suprafata;
     const int inaltimeFizica = int(std::lround(InaltimeA4PeisajInch * kDpiVerificare));
     const double pixeliPeMm = kDpiVerificare / 25.4;
 

@@ -88,10 +88,11 @@ int PrintSelection(TContextTiparire &context, TDM &dm, const QList<int> &elevi, 
     TPaginaFormular &pagina = *document->Pagina(0);
     const QHash<QString, QString> etichete = EticheteCampuri(dm);
     QStringList constatari;
+    TVerificareLizibilitate verificare;
     for (qsizetype i = 0; i < elevi.size(); ++i) {
         UmpleDocument(valori, *document, elevi.at(i));
         for (const TConstatareLizibilitate &c :
-             VerificaLizibilitatea(pagina, [&etichete](const QString &d1) { return etichete.value(d1); }))
+             verificare.Verifica(pagina, [&etichete](const QString &d1) { return etichete.value(d1); }))
             constatari.append(nume.value(i) + QStringLiteral(" - ") + DescriereConstatare(c));
     }
     const QString intrebare =

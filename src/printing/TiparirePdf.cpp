@@ -39,6 +39,7 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
     TValoriInBloc valori(dm, cerere.Elevi.isEmpty() ? std::nullopt : std::optional<QList<int>>(elevi));
     const QHash<QString, QString> etichete = EticheteCampuri(dm);
     const auto eticheta = [&etichete](const QString &denumire1) { return etichete.value(denumire1); };
+    TVerificareLizibilitate verificare;
     const std::unique_ptr<TDocumentFormular> document = CreeazaDocumentCertificatAcordare();
     TPaginaFormular &pagina = *document->Pagina(0);
     TDispozitivPdf pdf(cerere.Fisier, 0, 0, 600);
@@ -52,7 +53,7 @@ int TiparesteCertificatePdf(TDM &dm, const TCerereTiparirePdf &cerere)
                                .arg(QDir::toNativeSeparators(cerere.Fisier)));
         UmpleDocument(valori, *document, id);
         if (cerere.Avertisment) {
-            for (const TConstatareLizibilitate &c : VerificaLizibilitatea(pagina, eticheta))
+            for (const TConstatareLizibilitate &c : verificare.Verifica(pagina, eticheta))
                 cerere.Avertisment(QStringLiteral("Candidatul %1: %2").arg(id).arg(DescriereConstatare(c)));
         }
         if (cerere.Proba)
