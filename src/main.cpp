@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include "comun/OptiuniSanitizer.h"
 #include "comun/Actiune.h"
 #include "comun/Exceptie.h"
 #include "comun/MesajeDialog.h"

@@ -12,6 +12,7 @@ using TAplicatieTest = QGuiApplication;
 #endif
 #include <QStandardPaths>
 
+#include "comun/OptiuniSanitizer.h"
 #include "settings/StocareSetari.h"
 #include "support/MesajeTest.h"
 
