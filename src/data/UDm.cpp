@@ -134,6 +134,13 @@ void TQuery::ParamByName(const QString &nume, const QVariant &valoare)
         m_valori.insert(cheie, valoare);
 }
 
+void TQuery::LeagaCodurile(const TReferintaCamp &camp)
+{
+    ParamByName(QStringLiteral("COD_FORMULAR"), camp.CodFormular);
+    ParamByName(QStringLiteral("COD_PAGINA"), camp.CodPagina);
+    ParamByName(QStringLiteral("COD_CAMP"), camp.CodCamp);
+}
+
 QSqlQuery &TQuery::Pregateste()
 {
     if (!m_dm.Conectat())

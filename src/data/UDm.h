@@ -59,6 +59,8 @@ public:
     // Text values are stored as the database's code page can hold them
     // (Cp1250::PentruStocare); a null text is written as an empty text.
     void ParamByName(const QString &nume, const QVariant &valoare);
+    // Binds a field's three codes to :COD_FORMULAR, :COD_PAGINA and :COD_CAMP.
+    void LeagaCodurile(const TReferintaCamp &camp);
 
     void Open();
     void ExecSQL();

@@ -15,13 +15,6 @@ const QString kSqlProfil =
     QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                    "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)");
 
-void LegaCoduri(TQuery &q, const QString &formular, const QString &pagina, const QString &camp)
-{
-    q.ParamByName(QStringLiteral("COD_FORMULAR"), formular);
-    q.ParamByName(QStringLiteral("COD_PAGINA"), pagina);
-    q.ParamByName(QStringLiteral("COD_CAMP"), camp);
-}
-
 qint64 CaIntreg64(const QVariant &v)
 {
     const double d = v.toDouble();
@@ -98,7 +91,7 @@ QString TDM::ValoareCamp(const TReferintaCamp &camp, int idElev, int adancime)
     QString rezultat;
     try {
         Q1.SetSQL(kSqlProfil);
-        LegaCoduri(Q1, camp.CodFormular, camp.CodPagina, camp.CodCamp);
+        Q1.LeagaCodurile(camp);
         Q1.Open();
         if (!Q1.Eof()) {
             const QString similar = Q1.AsString(QStringLiteral("SIMILAR_CU"));

@@ -7,13 +7,6 @@ namespace ProfilStocat {
 
 namespace {
 
-void LegaCodurile(TQuery &q, const TReferintaCamp &camp)
-{
-    q.ParamByName(QStringLiteral("COD_FORMULAR"), camp.CodFormular);
-    q.ParamByName(QStringLiteral("COD_PAGINA"), camp.CodPagina);
-    q.ParamByName(QStringLiteral("COD_CAMP"), camp.CodCamp);
-}
-
 std::optional<QString> TextSauNull(const TQuery &q, const QString &coloana)
 {
     const QVariant v = q.FieldByName(coloana);
@@ -51,7 +44,7 @@ std::optional<TSetareLinieProfil> CitesteSetarea(TDM &dm, const TReferintaCamp &
     dm.Q1.SetSQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
                                 "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
                                 "(COD_CAMP = :COD_CAMP)"));
-    LegaCodurile(dm.Q1, camp);
+    dm.Q1.LeagaCodurile(camp);
     dm.Q1.Open();
     if (dm.Q1.Eof())
         return std::nullopt;
@@ -68,7 +61,7 @@ int ScrieSetarea(TDM &dm, const TReferintaCamp &camp, const TSetareLinieProfil &
                        ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
     dm.Q1.ParamByName(QStringLiteral("ONOREZ_SIMILAR"), setare.OnorezSimilar);
     dm.Q1.ParamByName(QStringLiteral("ASOCIAT_CU"), setare.AsociatCu);
-    LegaCodurile(dm.Q1, camp);
+    dm.Q1.LeagaCodurile(camp);
     dm.Q1.ExecSQL();
     const int schimbate = dm.Q1.RowsAffected();
     garda.Commit();
@@ -125,7 +118,7 @@ std::optional<QString> TipDeDate(TDM &dm, const TReferintaCamp &camp)
     dm.Q1.SetSQL(
         QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                        "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-    LegaCodurile(dm.Q1, camp);
+    dm.Q1.LeagaCodurile(camp);
     dm.Q1.Open();
     if (dm.Q1.Eof())
         return std::nullopt;

@@ -12,13 +12,6 @@ bool EsteDeTaiat(QChar c)
     return c.unicode() <= 0x20 || c.unicode() == 0x7F;
 }
 
-void LegaCodurile(TQuery &q, const TReferintaCamp &camp)
-{
-    q.ParamByName(QStringLiteral("COD_FORMULAR"), camp.CodFormular);
-    q.ParamByName(QStringLiteral("COD_PAGINA"), camp.CodPagina);
-    q.ParamByName(QStringLiteral("COD_CAMP"), camp.CodCamp);
-}
-
 } // namespace
 
 int IdSelectat(const QString &tabel, int idElev, int idEntitate)
@@ -48,7 +41,7 @@ void DeschideRandurile(TQuery &q, const TReferintaCamp &camp, const QString &tab
     q.SetSQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                             "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_") +
              tabel + QStringLiteral("=:ID)"));
-    LegaCodurile(q, camp);
+    q.LeagaCodurile(camp);
     q.ParamByName(QStringLiteral("ID"), id);
     q.Open();
 }
@@ -93,7 +86,7 @@ void Scrie(TDM &dm, const TReferintaCamp &camp, const QString &tabel, int id, co
             dm.Q2.SetSQL(sql);
             dm.Q2.ParamByName(QStringLiteral("VAL"), valoare);
         }
-        LegaCodurile(dm.Q2, camp);
+        dm.Q2.LeagaCodurile(camp);
         dm.Q2.ParamByName(QStringLiteral("ID"), id);
         dm.Q2.ExecSQL();
     }
@@ -107,7 +100,7 @@ QStringList Sugestii(TDM &dm, const TReferintaCamp &camp)
     dm.Q1.SetSQL(
         QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
                        "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));
-    LegaCodurile(dm.Q1, camp);
+    dm.Q1.LeagaCodurile(camp);
     QStringList texte;
     for (dm.Q1.Open(); !dm.Q1.Eof(); dm.Q1.Next()) {
         // A blank suggestion offers nothing; the editors store an empty text
