@@ -1,6 +1,9 @@
 #include "data/UDm.h"
 
 #include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +32,50 @@ QString TextEroare(const QSqlError &e)
     if (text.isEmpty())
         text = e.driverText().trimmed();
     return text;
+}
+
+EroareBaza::TTip TipEroare(const QSqlError &e)
+{
+    const QString text = e.databaseText() + QLatin1Char(' ') + e.driverText();
+    const QString cod = e.nativeErrorCode();
+    const auto are = [&text](const char *ce) {
+        return text.contains(QLatin1String(ce), Qt::CaseInsensitive);
+    };
+    if (are("user name and password are not defined"))
+        return EroareBaza::Autentificare;
+    if (are("network request") || are("reading data from the connection") ||
+        are("writing data to the connection") || are("connection shutdown") || are("connection lost") ||
+        are("connection rejected") || are("Failed to establish a connection"))
+        return EroareBaza::Conexiune;
+    if (cod == QLatin1String("-913") || cod == QLatin1String("-803") || are("lock conflict") ||
+        are("update conflicts with concurrent update") || are("deadlock") || are("duplicate value") ||
+        are("violation of PRIMARY or UNIQUE KEY"))
+        return EroareBaza::Conflict;
+    return EroareBaza::Alta;
+}
+
+// What the user reads when the server is out of reach or refuses the login;
+// the engine's own words follow. A password never appears in them.
+QString MesajServer(EroareBaza::TTip tip, const TConexiuneBaza &c, const QString &motor, bool deschidere)
+{
+    QString mesaj;
+    if (tip == EroareBaza::Autentificare)
+        mesaj =
+            QStringLiteral("Serverul de baze de date %1 nu a acceptat utilizatorul \"%2\" cu parola data.\r\n"
+                           "Verificati utilizatorul si parola in Configurare > Baza de date.")
+                .arg(c.NumeServer(), c.Utilizator);
+    else if (deschidere)
+        mesaj = QStringLiteral("Nu pot ajunge la serverul de baze de date %1.\r\nVerificati ca serverul este "
+                               "pornit si ca reteaua functioneaza; programul incearca din nou la fiecare "
+                               "operatie.")
+                    .arg(c.NumeServer());
+    else
+        mesaj =
+            QStringLiteral("Legatura cu serverul de baze de date %1 s-a intrerupt; ce faceati acum nu a fost "
+                           "salvat. Programul se leaga din nou la urmatoarea operatie, cand serverul este "
+                           "iar accesibil.")
+                .arg(c.NumeServer());
+    return mesaj + QStringLiteral("\r\n\r\n") + motor;
 }
 
 // Statements that change the schema; prepared statements must not outlive them.
@@ -79,10 +126,11 @@ void TTranzactie::StartTransaction()
 {
     if (m_activa)
         throw Exceptie(QStringLiteral("Tranzactia este deja activa."));
+    m_dm.AsiguraConexiunea();
     m_dm.InchideInterogarile();
     m_dm.UitaPregatirile();
     if (!m_dm.Db.transaction())
-        throw Exceptie(QStringLiteral("Nu pot incepe tranzactia:\r\n") + TextEroare(m_dm.Db.lastError()));
+        m_dm.Esec(m_dm.Db.lastError(), QStringLiteral("Nu pot incepe tranzactia:\r\n"));
     m_activa = true;
 }
 
@@ -92,10 +140,8 @@ void TTranzactie::Commit()
         throw Exceptie(QStringLiteral("Tranzactia nu este activa."));
     m_dm.InchideInterogarile();
     m_dm.UitaPregatirile();
-    if (!m_dm.Db.commit()) {
-        const QString eroare = TextEroare(m_dm.Db.lastError());
-        throw Exceptie(QStringLiteral("Nu pot salva modificarile in baza de date:\r\n") + eroare);
-    }
+    if (!m_dm.Db.commit())
+        m_dm.Esec(m_dm.Db.lastError(), QStringLiteral("Nu pot salva modificarile in baza de date:\r\n"));
     m_activa = false;
 }
 
@@ -107,7 +153,7 @@ void TTranzactie::Rollback()
     m_dm.UitaPregatirile();
     m_activa = false;
     if (!m_dm.Db.rollback())
-        throw Exceptie(QStringLiteral("Nu pot anula tranzactia:\r\n") + TextEroare(m_dm.Db.lastError()));
+        m_dm.Esec(m_dm.Db.lastError(), QStringLiteral("Nu pot anula tranzactia:\r\n"));
 }
 
 // ---------------------------------------------------------------------------
@@ -143,8 +189,8 @@ void TQuery::LeagaCodurile(const TReferintaCamp &camp)
 
 QSqlQuery &TQuery::Pregateste()
 {
-    if (!m_dm.Conectat())
-        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    if (!m_dm.Tr.InTransaction())
+        m_dm.AsiguraConexiunea();
     // Qt's Firebird statements keep the transaction they were first run in,
     // so a prepared statement is reused only inside the same transaction.
     const bool refolosit = m_dm.Tr.InTransaction();
@@ -275,8 +321,8 @@ void TQuery::UitaPregatirile()
 
 void TQuery::Esec(const QSqlQuery &q, const QString &ce) const
 {
-    throw Exceptie(QStringLiteral("Eroare la %1 comenzii SQL (%2):\r\n%3\r\n\r\n%4")
-                       .arg(ce, m_nume, TextEroare(q.lastError()), m_sql.trimmed()));
+    m_dm.Esec(q.lastError(), QStringLiteral("Eroare la %1 comenzii SQL (%2):\r\n").arg(ce, m_nume),
+              QStringLiteral("\r\n\r\n") + m_sql.trimmed());
 }
 
 // ---------------------------------------------------------------------------
@@ -339,6 +385,19 @@ void TDM::DataModuleCreate()
     if (!profil)
         throw Exceptie(QStringLiteral("NU ai definit profilul diplomei"));
     const QString numeBaza = profil->NumeBazaDeDate();
+
+    if (PeServer()) {
+        // The server keeps the file and its copies; the data folder holds none.
+        m_caleBaza = m_optiuni.conexiune.Text();
+        if (!m_optiuni.deschide)
+            return;
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
+            throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+        DeschideConexiunea();
+        CreeazaSchemaDinSablon();
+        PregatesteBaza();
+        return;
+    }
 
     // 4. The folder "DB" among the program's data.
     m_caleBaza = m_optiuni.locatii.CaleDate(TLocatii::BazaDeDate(numeBaza));
@@ -420,12 +479,66 @@ void TDM::DeschideConexiunea()
     Db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
     if (!Db.isValid())
         throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+    const TConexiuneBaza &c = m_optiuni.conexiune;
+    if (c.PeServer()) {
+        Db.setDatabaseName(c.Text());
+        Db.setUserName(c.Utilizator);
+        Db.setPassword(c.Parola);
+        if (Db.open()) {
+            m_legaturaPierduta = false;
+            m_eroareConexiune.clear();
+            return;
+        }
+        const QSqlError eroare = Db.lastError();
+        const EroareBaza::TTip tip = TipEroare(eroare);
+        if (tip == EroareBaza::Conexiune || tip == EroareBaza::Autentificare)
+            m_eroareConexiune = MesajServer(tip, c, TextEroare(eroare), true);
+        else
+            m_eroareConexiune =
+                QStringLiteral("Nu pot deschide baza de date \"%1\" de pe serverul %2.\r\n\r\n%3")
+                    .arg(c.Cale, c.NumeServer(), TextEroare(eroare));
+        InchideConexiunea();
+        throw EroareBaza(m_eroareConexiune, tip == EroareBaza::Alta ? EroareBaza::Conexiune : tip);
+    }
     Db.setDatabaseName(m_caleBaza);
     Db.setUserName(QStringLiteral("sysdba"));
     Db.setPassword(QStringLiteral("plivremox"));
     if (!Db.open())
         throw Exceptie(QStringLiteral("Nu pot deschide baza de date\r\n%1\r\n\r\n%2")
                            .arg(QDir::toNativeSeparators(m_caleBaza), TextEroare(Db.lastError())));
+}
+
+void TDM::AsiguraConexiunea()
+{
+    if (!PeServer()) {
+        if (!Conectat())
+            throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+        return;
+    }
+    if (Conectat() && !m_legaturaPierduta)
+        return;
+    // A start that stopped before it knew where the database is has nothing to open.
+    if (m_caleBaza.isEmpty())
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    if (Tr.InTransaction())
+        throw EroareBaza(m_eroareConexiune, EroareBaza::Conexiune);
+    InchideConexiunea();
+    DeschideConexiunea();
+    if (!m_pregatit) {
+        CreeazaSchemaDinSablon();
+        PregatesteBaza();
+    }
+}
+
+void TDM::Esec(const QSqlError &eroare, const QString &inainte, const QString &dupa)
+{
+    const EroareBaza::TTip tip = TipEroare(eroare);
+    if (PeServer() && (tip == EroareBaza::Conexiune || tip == EroareBaza::Autentificare)) {
+        m_legaturaPierduta = true;
+        m_eroareConexiune = MesajServer(tip, m_optiuni.conexiune, TextEroare(eroare), false);
+        throw EroareBaza(m_eroareConexiune, tip);
+    }
+    throw EroareBaza(inainte + TextEroare(eroare) + dupa, tip);
 }
 
 void TDM::InchideConexiunea()
@@ -447,11 +560,12 @@ void TDM::PregatesteBaza()
     m_pregatit = false;
     // 8. Schema upgrade.
     ActualizeazaSchema();
-    // 9-12. The profile's tables, the entity tables, the data types and the profile.
-    SincronizeazaTabele();
+    // 9-12. The profile's tables, the entity tables, the data types and the
+    // profile; workstations starting at the same moment may meet in them.
+    CuReincercare([this] { SincronizeazaTabele(); });
     CreeazaSchemaEntitati();
-    SincronizeazaTipuriDeDate();
-    SincronizeazaProfil();
+    CuReincercare([this] { SincronizeazaTipuriDeDate(); });
+    CuReincercare([this] { SincronizeazaProfil(); });
     // The print log, beside the schema's versions.
     JurnalTiparire::CreeazaSchema(*this);
     m_pregatit = true;
@@ -465,6 +579,150 @@ ICeas &TDM::Ceas() const
 ICopiereFisier &TDM::Copiere() const
 {
     return m_optiuni.copiere ? *m_optiuni.copiere : CopiereSistem();
+}
+
+bool TDM::CreeazaDacaLipseste(const std::function<bool()> &lipseste, const std::function<void()> &creeaza)
+{
+    try {
+        TGardaTranzactie garda(*this);
+        if (!lipseste()) {
+            garda.Commit();
+            return false;
+        }
+        creeaza();
+        garda.Commit();
+        return true;
+    } catch (const EroareBaza &e) {
+        if (e.Tip() == EroareBaza::Conexiune || e.Tip() == EroareBaza::Autentificare)
+            throw;
+        // The other workstation's statement has ended by now (the engine waits
+        // for it): what it created is seen from a new transaction.
+        TGardaTranzactie garda(*this);
+        const bool inca = lipseste();
+        garda.Commit();
+        if (inca)
+            throw;
+        return false;
+    }
+}
+
+void TDM::CuReincercare(const std::function<void()> &lucru)
+{
+    std::minstd_rand aleator(std::random_device{}());
+    for (int incercare = 1;; ++incercare) {
+        try {
+            lucru();
+            return;
+        } catch (const EroareBaza &e) {
+            if (e.Tip() != EroareBaza::Conflict || incercare == 8)
+                throw;
+        }
+        // The other start's transaction has committed; a new one sees its rows.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50 + aleator() % 200));
+    }
+}
+
+void TDM::CreeazaSchemaDinSablon()
+{
+    // Q_INIT_RESOURCE must not sit in a namespace.
+    Q_INIT_RESOURCE(sablon);
+    const auto citeste = [this](const QString &sql) {
+        Q2.SetSQL(sql);
+        Q2.Open();
+        const QVariant v = Q2.Eof() ? QVariant() : Q2.Camp(0);
+        Q2.Close();
+        return v;
+    };
+    const auto areRand = [&] {
+        TGardaTranzactie garda(*this);
+        const bool tabel =
+            citeste(QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = "
+                                   "'CONFID_DB'"))
+                .toInt() > 0;
+        const bool rand = tabel && citeste(QStringLiteral("select count(*) from CONFID_DB")).toInt() > 0;
+        garda.Commit();
+        return rand;
+    };
+    if (areRand())
+        return;
+
+    QFile fisier(QStringLiteral(":/baza/BLANK.sql"));
+    if (!fisier.open(QIODevice::ReadOnly))
+        throw Exceptie(QStringLiteral("Lipseste descrierea bazei de date goale din program."));
+    QString text = QString::fromUtf8(fisier.readAll());
+    static const QRegularExpression comentariu(QStringLiteral("/\\*.*?\\*/"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+    text.remove(comentariu);
+
+    // Every statement names the object it creates; a lost race on it counts as done.
+    static const QRegularExpression obiect(
+        QStringLiteral("^(?:CREATE\\s+(TABLE|INDEX|GENERATOR|SEQUENCE)\\s+(\"[^\"]+\"|\\w+)|ALTER\\s+"
+                       "TABLE\\s+\\S+\\s+ADD\\s+"
+                       "(CONSTRAINT)\\s+(\\w+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression spatii(QStringLiteral("\\s+"));
+    QStringList randuri;
+    bool amCreatVersiunea = false;
+    for (QString comanda : text.split(QLatin1Char(';'))) {
+        comanda = comanda.simplified();
+        const QString inceput = comanda.section(spatii, 0, 1).toUpper();
+        // The script's own settings, the file's creation and its commit are isql's.
+        if (comanda.isEmpty() || inceput == QLatin1String("SET SQL") ||
+            inceput == QLatin1String("SET NAMES") || inceput == QLatin1String("CREATE DATABASE") ||
+            inceput == QLatin1String("COMMIT"))
+            continue;
+        // A new generator starts at 0; setting it again could undo another workstation's numbers.
+        if (inceput == QLatin1String("SET GENERATOR"))
+            continue;
+        if (inceput.startsWith(QLatin1String("INSERT "))) {
+            randuri.append(comanda);
+            continue;
+        }
+        const QRegularExpressionMatch m = obiect.match(comanda);
+        if (!m.hasMatch())
+            throw Exceptie(QStringLiteral("Comanda necunoscuta in descrierea bazei de date goale:\r\n") +
+                           comanda);
+        const QString fel = (m.captured(1).isEmpty() ? m.captured(3) : m.captured(1)).toUpper();
+        QString nume = m.captured(1).isEmpty() ? m.captured(4) : m.captured(2);
+        if (nume.startsWith(QLatin1Char('"')))
+            nume = nume.mid(1, nume.size() - 2);
+        else
+            nume = nume.toUpper();
+        QString sistem;
+        if (fel == QLatin1String("TABLE"))
+            sistem = QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = '%1'");
+        else if (fel == QLatin1String("INDEX"))
+            sistem = QStringLiteral("select count(*) from RDB$INDICES where RDB$INDEX_NAME = '%1'");
+        else if (fel == QLatin1String("CONSTRAINT"))
+            sistem = QStringLiteral(
+                "select count(*) from RDB$RELATION_CONSTRAINTS where RDB$CONSTRAINT_NAME = '%1'");
+        else
+            sistem = QStringLiteral("select count(*) from RDB$GENERATORS where RDB$GENERATOR_NAME = '%1'");
+        const bool creat = CreeazaDacaLipseste([&] { return citeste(sistem.arg(nume)).toInt() == 0; },
+                                               [&] {
+                                                   Q2.SetSQL(comanda);
+                                                   Q2.ExecSQL();
+                                               });
+        if (nume == QLatin1String("CONFID_DB"))
+            amCreatVersiunea = creat;
+    }
+
+    // The version row marks the schema complete: the workstation that created
+    // its table writes it once everything else is there; another waits for it,
+    // and writes it itself only when that workstation stopped half-way.
+    if (!amCreatVersiunea) {
+        for (int i = 0; i < 150; ++i) {
+            if (areRand())
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    }
+    TGardaTranzactie garda(*this);
+    for (const QString &comanda : std::as_const(randuri)) {
+        Q2.SetSQL(comanda);
+        Q2.ExecSQL();
+    }
+    garda.Commit();
 }
 
 TCopiiBaza TDM::Copii() const
@@ -495,6 +753,9 @@ void TDM::CuBazaInchisa(const std::function<void()> &lucru)
 
 bool TDM::CopieDupaImport()
 {
+    // A database on a server is copied by the server's own backups.
+    if (PeServer())
+        return true;
     bool reusit = true;
     CuBazaInchisa([&] {
         try {
@@ -509,8 +770,21 @@ bool TDM::CopieDupaImport()
     return reusit;
 }
 
+namespace {
+
+void RefuzaPeServer(const TDM &dm)
+{
+    if (dm.PeServer())
+        throw Exceptie(QStringLiteral("Baza de date este pe serverul %1: copiile ei se fac pe server, de "
+                                      "administratorul lui (de exemplu cu gbak).")
+                           .arg(dm.Conexiune().NumeServer()));
+}
+
+} // namespace
+
 void TDM::SalveazaCopie(const QString &tinta)
 {
+    RefuzaPeServer(*this);
     if (!QFileInfo(m_caleBaza).isFile())
         throw Exceptie(QStringLiteral("Nu exista baza de date\r\n") + QDir::toNativeSeparators(m_caleBaza));
     if (QFileInfo(tinta).absoluteFilePath() == QFileInfo(m_caleBaza).absoluteFilePath())
@@ -558,6 +832,7 @@ int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
 
 int TDM::RestaureazaBaza(const QString &fisier)
 {
+    RefuzaPeServer(*this);
     if (m_caleBaza.isEmpty())
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     if (!QFileInfo(fisier).isFile())
@@ -620,21 +895,29 @@ int TDM::CitesteVersiune()
 void TDM::ActualizeazaSchema()
 {
     const int versiune = CitesteVersiune();
-    const auto pas = [this](const QString &ddl, const QString &actualizare) {
-        // The step and its version commit together.
-        TGardaTranzactie garda(*this);
-        Q1.SetSQL(ddl);
-        Q1.ExecSQL();
-        Q1.SetSQL(actualizare);
-        Q1.ExecSQL();
-        garda.Commit();
+    const auto pas = [this](int tinta, const QString &ddl, const QString &actualizare) {
+        try {
+            // The step and its version commit together.
+            TGardaTranzactie garda(*this);
+            Q1.SetSQL(ddl);
+            Q1.ExecSQL();
+            Q1.SetSQL(actualizare);
+            Q1.ExecSQL();
+            garda.Commit();
+        } catch (const EroareBaza &e) {
+            // Another workstation starting at the same moment took the step first.
+            if (e.Tip() == EroareBaza::Conexiune || e.Tip() == EroareBaza::Autentificare ||
+                CitesteVersiune() < tinta)
+                throw;
+        }
     };
     if (versiune < 2)
-        pas(QStringLiteral(
+        pas(2,
+            QStringLiteral(
                 "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"),
             QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
     if (versiune < 3)
-        pas(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"),
+        pas(3, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"),
             QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
 }
 

@@ -5,13 +5,16 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include "comun/Exceptie.h"
 #include "data/UCai.h"
+#include "data/UConexiuneBaza.h"
 #include "data/UCopiiBaza.h"
 #include "data/UReferintaCamp.h"
 
@@ -20,6 +23,27 @@ class ICopiereFisier;
 
 class TDM;
 class TInregistrari;
+
+// A failure the database engine reported, with what kind of failure it was.
+class EroareBaza : public Exceptie
+{
+public:
+    enum TTip {
+        Alta,
+        // Another connection changed or created the same thing at the same
+        // time (a lock or update conflict, a key already taken).
+        Conflict,
+        // The server cannot be reached, or the connection to it broke.
+        Conexiune,
+        // The server refused the user name or the password.
+        Autentificare,
+    };
+    EroareBaza(QString mesaj, TTip tip) : Exceptie(std::move(mesaj)), m_tip(tip) {}
+    TTip Tip() const { return m_tip; }
+
+private:
+    TTip m_tip;
+};
 
 // The program's one transaction on its one connection. Every routine that
 // touches the database starts it and ends it (commit or roll back) before
@@ -74,6 +98,8 @@ public:
     // current row's value by that position, for reading many rows.
     int IndexCamp(const QString &nume) const;
     QVariant Camp(int index) const;
+    // The open statement's number of columns.
+    int NumarCampuri() const { return m_coloane.count(); }
     QString AsString(const QString &nume) const { return FieldByName(nume).toString(); }
     int AsInteger(const QString &nume) const;
     // Rows changed by the last ExecSQL.
@@ -112,6 +138,8 @@ struct TOptiuniDm
     // False: the database is neither created nor opened, nor copied at start
     // (a copy saved or restored from the command line).
     bool deschide = true;
+    // A database on a server instead of the file in the data folder.
+    TConexiuneBaza conexiune = {};
 };
 
 // How many statements of each kind the data module has executed.
@@ -137,6 +165,9 @@ public:
     TQuery Q1, Q2, Q3, Q4, Q5, Q6;
 
     bool Conectat() const;
+    // Whether the database is on a server (else the file in the data folder).
+    bool PeServer() const { return m_optiuni.conexiune.PeServer(); }
+    const TConexiuneBaza &Conexiune() const { return m_optiuni.conexiune; }
     // Whether the start-up work on the database all succeeded.
     bool Pregatit() const { return m_pregatit; }
     const QString &CaleBazaDeDate() const { return m_caleBaza; }
@@ -191,6 +222,13 @@ public:
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
 
+    // Creates an object of the schema in a transaction of its own when
+    // `lipseste` (run in that transaction) says it is missing. When another
+    // workstation creates the same object at the same moment, this one's
+    // statement fails; the object existing afterwards counts as done.
+    // Returns whether this call created it.
+    bool CreeazaDacaLipseste(const std::function<bool()> &lipseste, const std::function<void()> &creeaza);
+
 private:
     friend class TTranzactie;
     friend class TQuery;
@@ -198,6 +236,19 @@ private:
     void DataModuleCreate();
     void DeschideConexiunea();
     void InchideConexiunea();
+    // Before any work: a server connection that broke, or never opened, is
+    // opened again (and the start's work done if it was not); raises the
+    // server's message when it cannot.
+    void AsiguraConexiunea();
+    // Raises the engine's error as an EroareBaza: `inainte`, the engine's
+    // words, `dupa`; a server out of reach or refusing the login is named in
+    // a message of its own, and a broken connection is remembered, to be
+    // opened again before the next work.
+    [[noreturn]] void Esec(const QSqlError &eroare, const QString &inainte, const QString &dupa = QString());
+    // An empty database on a server gets the template's tables.
+    void CreeazaSchemaDinSablon();
+    // Runs one synchronisation again when another workstation's start got in its way.
+    void CuReincercare(const std::function<void()> &lucru);
     // The schema upgrade and the synchronisations of every start.
     void PregatesteBaza();
     // Runs `lucru` with the engine detached from the file, attached again after.
@@ -221,6 +272,10 @@ private:
     QString m_caleBaza;
     QSqlDatabase Db;
     bool m_pregatit = false;
+    // The server connection broke; it is opened again before the next work.
+    bool m_legaturaPierduta = false;
+    // Why the server connection is not open, for every action that needs it.
+    QString m_eroareConexiune;
     TContorComenzi m_contor;
 };
 

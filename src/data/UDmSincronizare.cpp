@@ -10,7 +10,8 @@
 
 namespace {
 
-const char *const kTipuriDeDate[] = {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"};
+const char *const kTipuriDeDate[] = {
+    "TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"};
 
 } // namespace
 
@@ -63,74 +64,78 @@ void TDM::CreeazaSchemaEntitati()
         Q2.Close();
         return gasit;
     };
-    const QString constrangere = QStringLiteral("select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS "
-                                                "where    RDB$CONSTRAINT_NAME = :CONSTRAINT_NAME");
+    const QString constrangere =
+        QStringLiteral("select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS "
+                       "where    RDB$CONSTRAINT_NAME = :CONSTRAINT_NAME");
     const auto executa = [](TQuery &q, const QString &sql) {
         q.SetSQL(sql);
         q.ExecSQL();
     };
 
+    const auto coloanaLipseste = [this](const QString &coloana) {
+        Q2.SetSQL(QStringLiteral("SELECT * FROM RDB$RELATION_FIELDS WHERE (RDB$RELATION_NAME=:TAB) AND "
+                                 "(RDB$FIELD_NAME=:FLD)"));
+        Q2.ParamByName(QStringLiteral("TAB"), QStringLiteral("DATE"));
+        Q2.ParamByName(QStringLiteral("FLD"), coloana);
+        Q2.Open();
+        const bool lipseste = Q2.Eof();
+        Q2.Close();
+        return lipseste;
+    };
+
+    // Each object in a transaction of its own, created only when missing.
     for (const QString &t : std::as_const(tabele)) {
         // The table with its key column.
-        {
-            TGardaTranzactie garda(*this);
-            if (!exista(QStringLiteral("select    RDB$RELATION_NAME from    RDB$RELATIONS where    "
-                                       "RDB$RELATION_NAME = :RELATION_NAME"),
-                        QStringLiteral("RELATION_NAME"), t))
-                executa(Q2, QStringLiteral("create table ") + t + QStringLiteral("(") + QStringLiteral("    ID_") + t
-                                + QStringLiteral(" INTEGER NOT NULL ") + QStringLiteral(");"));
-            garda.Commit();
-        }
+        CreeazaDacaLipseste(
+            [&] {
+                return !exista(QStringLiteral("select    RDB$RELATION_NAME from    RDB$RELATIONS where    "
+                                              "RDB$RELATION_NAME = :RELATION_NAME"),
+                               QStringLiteral("RELATION_NAME"), t);
+            },
+            [&] {
+                executa(Q2, QStringLiteral("create table ") + t + QStringLiteral("(") +
+                                QStringLiteral("    ID_") + t + QStringLiteral(" INTEGER NOT NULL ") +
+                                QStringLiteral(");"));
+            });
         // Its primary key.
-        {
-            TGardaTranzactie garda(*this);
-            if (!exista(constrangere, QStringLiteral("CONSTRAINT_NAME"), QStringLiteral("PK_") + t))
-                executa(Q2, QStringLiteral("ALTER TABLE ") + t + QStringLiteral(" ADD CONSTRAINT PK_") + t
-                                + QStringLiteral(" PRIMARY KEY (ID_") + t + QStringLiteral(");"));
-            garda.Commit();
-        }
+        CreeazaDacaLipseste(
+            [&] {
+                return !exista(constrangere, QStringLiteral("CONSTRAINT_NAME"), QStringLiteral("PK_") + t);
+            },
+            [&] {
+                executa(Q2, QStringLiteral("ALTER TABLE ") + t + QStringLiteral(" ADD CONSTRAINT PK_") + t +
+                                QStringLiteral(" PRIMARY KEY (ID_") + t + QStringLiteral(");"));
+            });
         // Its generator, starting at 0; an existing one keeps its value.
-        {
-            TGardaTranzactie garda(*this);
-            if (!exista(QStringLiteral("select    RDB$GENERATOR_NAME from    RDB$GENERATORS where    "
-                                       "RDB$GENERATOR_NAME = :GENERATOR_NAME"),
-                        QStringLiteral("GENERATOR_NAME"), QStringLiteral("G_ID_") + t)) {
+        CreeazaDacaLipseste(
+            [&] {
+                return !exista(QStringLiteral("select    RDB$GENERATOR_NAME from    RDB$GENERATORS where    "
+                                              "RDB$GENERATOR_NAME = :GENERATOR_NAME"),
+                               QStringLiteral("GENERATOR_NAME"), QStringLiteral("G_ID_") + t);
+            },
+            [&] {
                 executa(Q2, QStringLiteral("CREATE GENERATOR G_ID_") + t + QStringLiteral(";"));
                 executa(Q2, QStringLiteral("SET GENERATOR G_ID_") + t + QStringLiteral(" TO 0;"));
-            }
-            garda.Commit();
-        }
+            });
         // The link columns in "DATE".
-        {
-            TGardaTranzactie garda(*this);
-            for (const QString &prefix : {QStringLiteral("ID_"), QStringLiteral("IDF_")}) {
-                Q2.SetSQL(QStringLiteral("SELECT * FROM RDB$RELATION_FIELDS WHERE (RDB$RELATION_NAME=:TAB) AND "
-                                         "(RDB$FIELD_NAME=:FLD)"));
-                Q2.ParamByName(QStringLiteral("TAB"), QStringLiteral("DATE"));
-                Q2.ParamByName(QStringLiteral("FLD"), prefix + t);
-                Q2.Open();
-                const bool lipseste = Q2.Eof();
-                Q2.Close();
-                if (lipseste)
-                    executa(Q3, QStringLiteral("ALTER TABLE \"DATE\" ADD ") + prefix + t + QStringLiteral(" INTEGER"));
-            }
-            garda.Commit();
-        }
+        for (const QString &prefix : {QStringLiteral("ID_"), QStringLiteral("IDF_")})
+            CreeazaDacaLipseste([&] { return coloanaLipseste(prefix + t); },
+                                [&] {
+                                    executa(Q3, QStringLiteral("ALTER TABLE \"DATE\" ADD ") + prefix + t +
+                                                    QStringLiteral(" INTEGER"));
+                                });
         // The two cascading foreign keys from "DATE".
-        {
-            TGardaTranzactie garda(*this);
-            const QString sabloane[] = {
-                QStringLiteral("alter table \"DATE\" add constraint FK_%1_1 foreign key (ID_%1) references "
-                               "%1(ID_%1) on delete CASCADE"),
-                QStringLiteral("alter table \"DATE\" add constraint FK_%1_2 foreign key (IDF_%1) references "
-                               "%1(ID_%1) on delete CASCADE"),
-            };
-            for (int i = 0; i < 2; ++i) {
-                const QString nume = QStringLiteral("FK_%1_%2").arg(t).arg(i + 1);
-                if (!exista(constrangere, QStringLiteral("CONSTRAINT_NAME"), nume))
-                    executa(Q2, QString(sabloane[i]).replace(QStringLiteral("%1"), t));
-            }
-            garda.Commit();
+        const QString sabloane[] = {
+            QStringLiteral("alter table \"DATE\" add constraint FK_%1_1 foreign key (ID_%1) references "
+                           "%1(ID_%1) on delete CASCADE"),
+            QStringLiteral("alter table \"DATE\" add constraint FK_%1_2 foreign key (IDF_%1) references "
+                           "%1(ID_%1) on delete CASCADE"),
+        };
+        for (int i = 0; i < 2; ++i) {
+            const QString nume = QStringLiteral("FK_%1_%2").arg(t).arg(i + 1);
+            CreeazaDacaLipseste(
+                [&] { return !exista(constrangere, QStringLiteral("CONSTRAINT_NAME"), nume); },
+                [&] { executa(Q2, QString(sabloane[i]).replace(QStringLiteral("%1"), t)); });
         }
     }
 }
@@ -155,12 +160,14 @@ void TDM::SincronizeazaTipuriDeDate()
 
 void TDM::SincronizeazaProfil()
 {
-    const TClasaListaProfilDiploma *clasa = m_optiuni.inregistrari ? m_optiuni.inregistrari->Profil() : nullptr;
+    const TClasaListaProfilDiploma *clasa =
+        m_optiuni.inregistrari ? m_optiuni.inregistrari->Profil() : nullptr;
     if (!clasa)
         throw Exceptie(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
     const std::unique_ptr<TListaLiniiProfilDiploma> lista = clasa->Creeaza();
 
-    const auto legaCoduri = [](TQuery &q, const QString &formular, const QString &pagina, const QString &camp) {
+    const auto legaCoduri = [](TQuery &q, const QString &formular, const QString &pagina,
+                               const QString &camp) {
         q.ParamByName(QStringLiteral("COD_FORMULAR"), formular);
         q.ParamByName(QStringLiteral("COD_PAGINA"), pagina);
         q.ParamByName(QStringLiteral("COD_CAMP"), camp);

@@ -26,12 +26,11 @@ bool Exista(TDM &dm, const QString &tabel, const QString &coloana, const QString
 void CreeazaDaca(TDM &dm, const QString &tabelSistem, const QString &coloana, const QString &nume,
                  const QString &ddl)
 {
-    TGardaTranzactie garda(dm);
-    if (!Exista(dm, tabelSistem, coloana, nume)) {
-        dm.Q2.SetSQL(ddl);
-        dm.Q2.ExecSQL();
-    }
-    garda.Commit();
+    dm.CreeazaDacaLipseste([&] { return !Exista(dm, tabelSistem, coloana, nume); },
+                           [&] {
+                               dm.Q2.SetSQL(ddl);
+                               dm.Q2.ExecSQL();
+                           });
 }
 
 // A printer's or user's name may hold characters the code page lacks: the

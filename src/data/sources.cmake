@@ -1,6 +1,7 @@
 list(APPEND CERT_CORE_SOURCES
     data/Cp1250.cpp
     data/UCai.cpp
+    data/UConexiuneBaza.cpp
     data/UCopiiBaza.cpp
     data/UDm.cpp
     data/UDmSincronizare.cpp
@@ -21,4 +22,6 @@ list(APPEND CERT_CORE_SOURCES
     data/UTabele.cpp
     data/UTabeleCertificatAcordare.cpp
     data/UValoriInBloc.cpp
+    data/UVersiuneInregistrare.cpp
+    data/sablon.qrc
 )

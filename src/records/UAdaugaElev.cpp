@@ -15,7 +15,8 @@ const QString kElevi = QStringLiteral("ELEVI");
 }
 
 TAdaugaElev::TAdaugaElev(QWidget *parent)
-    : TDialogInregistrare(parent, QStringLiteral("AdaugaElev"), QStringLiteral("Adauga elev"), QSize(760, 560))
+    : TDialogInregistrare(parent, QStringLiteral("AdaugaElev"), QStringLiteral("Adauga elev"),
+                          QSize(760, 560))
 {
     m_legaturi = new QWidget(this);
     ColoanaStanga->insertWidget(0, m_legaturi);
@@ -30,8 +31,14 @@ void TAdaugaElev::PregatesteAdaugare()
 void TAdaugaElev::PregatesteModificare(int id)
 {
     IdElev = id;
+    RetineVersiunea(kElevi, id);
     Editor->Construieste(id, -1, kElevi);
     ConstruiesteLegaturile();
+}
+
+void TAdaugaElev::Reincarca()
+{
+    PregatesteModificare(IdElev);
 }
 
 QComboBox *TAdaugaElev::Legatura(const QString &tabel) const

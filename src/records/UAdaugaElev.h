@@ -25,6 +25,7 @@ public:
     QComboBox *Legatura(const QString &tabel) const;
 
     void RzBitBtn1Click() override;
+    void Reincarca() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -7,9 +7,12 @@
 #include "data/UDm.h"
 #include "data/UGardaTranzactie.h"
 #include "data/UTabelEntitate.h"
+#include "data/UVersiuneInregistrare.h"
 #include "editors/UEditorGenericComplex.h"
 #include "comun/Actiune.h"
 #include "comun/CentrareFereastra.h"
+#include "comun/Exceptie.h"
+#include "comun/Mesaje.h"
 
 TDialogInregistrare::TDialogInregistrare(QWidget *parent, const QString &nume, const QString &titlu,
                                          const QSize &marime)
@@ -42,13 +45,27 @@ int TDialogInregistrare::SalveazaInregistrarea(const QString &tabel, int id,
                                                const std::function<void(int id)> &salveaza)
 {
     TDM &dm = *DM;
-    TGardaTranzactie garda(dm);
-    if (id == -1) {
-        TTabelEntitate entitate(dm, tabel);
-        id = entitate.IdNou();
-        entitate.Insereaza(id);
+    try {
+        TGardaTranzactie garda(dm);
+        if (id == -1) {
+            TTabelEntitate entitate(dm, tabel);
+            id = entitate.IdNou();
+            entitate.Insereaza(id);
+        } else if (!m_versiune.isEmpty()) {
+            VersiuneInregistrare::Verifica(dm, tabel, id, m_versiune);
+        }
+        salveaza(id);
+        garda.Commit();
+    } catch (const ConflictInregistrare &e) {
+        // Rolled back: what the other workstation committed stays as it is.
+        Reincarca();
+        Mesaje().Avertizare(e.Mesaj());
+        throw Anulare();
     }
-    salveaza(id);
-    garda.Commit();
     return id;
+}
+
+void TDialogInregistrare::RetineVersiunea(const QString &tabel, int id)
+{
+    m_versiune = VersiuneInregistrare::Amprenta(*DM, tabel, id);
 }

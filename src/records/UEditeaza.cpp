@@ -4,8 +4,7 @@
 
 TEditeaza::TEditeaza(QWidget *parent)
     : TDialogInregistrare(parent, QStringLiteral("Editeaza"), QStringLiteral("Editeaza"), QSize(620, 420))
-{
-}
+{}
 
 void TEditeaza::PregatesteAdaugare()
 {
@@ -15,7 +14,13 @@ void TEditeaza::PregatesteAdaugare()
 void TEditeaza::PregatesteModificare(int id)
 {
     IdInregistrare = id;
+    RetineVersiunea(Tabel, id);
     Editor->Construieste(-1, id, Tabel);
+}
+
+void TEditeaza::Reincarca()
+{
+    PregatesteModificare(IdInregistrare);
 }
 
 void TEditeaza::RzBitBtn1Click()

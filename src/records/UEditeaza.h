@@ -19,4 +19,5 @@ public:
     void PregatesteModificare(int id);
 
     void RzBitBtn1Click() override;
+    void Reincarca() override;
 };

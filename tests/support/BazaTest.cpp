@@ -1,5 +1,7 @@
 #include "support/BazaTest.h"
 
+#include <cstdio>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <QSqlQuery>
 
 #include "data/UTabeleCertificatAcordare.h"
+#include "support/ServerTest.h"
 
 void ScrieFisier(const QString &cale, const QByteArray &continut)
 {
@@ -33,9 +36,9 @@ void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
     const QString nume = QStringLiteral("direct");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
-        db.setDatabaseName(fisier);
+        db.setDatabaseName(ServerTest::NumeBaza(fisier));
         db.setUserName(QStringLiteral("sysdba"));
-        db.setPassword(QStringLiteral("plivremox"));
+        db.setPassword(ServerTest::Activ() ? ServerTest::Parola() : QStringLiteral("plivremox"));
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         for (const QString &comanda : comenzi) {
             QSqlQuery q(db);
@@ -67,7 +70,19 @@ void TBazaTest::TearDown()
 
 std::unique_ptr<TDM> TBazaTest::Porneste()
 {
-    return std::make_unique<TDM>(TOptiuniDm{m_locatii, &m_inregistrari, {}});
+    TOptiuniDm optiuni{m_locatii, &m_inregistrari, {}};
+    if (ServerTest::Activ()) {
+        // On a server the database is there before the program: the file is
+        // put in place as the first start in the data folder would.
+        if (!QFileInfo::exists(CaleBaza()) && QFileInfo::exists(CaleSablon()))
+            CopiazaSablonulInBaza();
+        optiuni.conexiune = ServerTest::Conexiune(CaleBaza());
+    }
+    auto dm = std::make_unique<TDM>(std::move(optiuni));
+    // What went wrong at start, in the test's output.
+    for (const QString &eroare : MesajeTest().Texte(TMesajeTest::Tip::Eroare))
+        std::fprintf(stderr, "Start of the data module: %s\n", eroare.toLocal8Bit().constData());
+    return dm;
 }
 
 void TBazaTest::Reporneste()

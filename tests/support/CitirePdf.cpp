@@ -15,7 +15,8 @@ QString TextPdfCuCutii(const QString &fisier)
     }
     QProcess proces;
     proces.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-    if (!proces.waitForFinished(60000) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0) {
+    if (!proces.waitForFinished(60000) || proces.exitStatus() != QProcess::NormalExit ||
+        proces.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext could not read " << fisier.toStdString() << ": "
                       << proces.readAllStandardError().toStdString();
         return QString();

@@ -15,6 +15,7 @@ using TAplicatieTest = QGuiApplication;
 #include "comun/OptiuniSanitizer.h"
 #include "settings/StocareSetari.h"
 #include "support/MesajeTest.h"
+#include "support/ServerTest.h"
 
 int main(int argc, char **argv)
 {
@@ -25,6 +26,10 @@ int main(int argc, char **argv)
     qunsetenv("CERTIFICAT_ACORDARE_DATE");
     TAplicatieTest app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // The same tests once more, every database through the run's Firebird server.
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--server-firebird") == 0 && !ServerTest::Activeaza())
+            return 1;
     InstaleazaMesaje(&MesajeTest());
     // Settings objects a test creates without a store of its own stay in memory.
     TStocareSetariMemorie setari;
@@ -35,7 +40,8 @@ int main(int argc, char **argv)
     // CTest counts a skipped test as passed: here a skip fails the run.
     const int sarite = ::testing::UnitTest::GetInstance()->skipped_test_count();
     if (sarite > 0) {
-        std::fprintf(stderr, "%d test(s) skipped: every test must run (scripts/setup.sh installs what they need)\n",
+        std::fprintf(stderr,
+                     "%d test(s) skipped: every test must run (scripts/setup.sh installs what they need)\n",
                      sarite);
         rezultat = 1;
     }
