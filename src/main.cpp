@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include "comun/OptiuniSanitizer.h"
@@ -19,8 +20,11 @@
 #include "data/UTabeleCertificatAcordare.h"
 #include "forms/UPrintCertificatAcordare.h"
 #include "import/ArataFoaie.h"
+#include "import/AdaugaCandidati.h"
 #include "printing/TiparirePdf.h"
 #include "printing/UAllStuffReg.h"
+#include "settings/SetariBazaDeDate.h"
+#include "settings/StocareSetari.h"
 #include "shell/UPornireAplicatie.h"
 
 namespace {
@@ -30,12 +34,39 @@ bool FaraFerestre(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         for (const char *o : {"--pregateste-baza", "--tipareste-pdf", "--tipareste-proba", "--salveaza-baza",
-                              "--restaureaza-baza", "--arata-foaie", "-h", "--help"}) {
+                              "--restaureaza-baza", "--arata-foaie", "--adauga-candidati", "-h", "--help"}) {
             if (std::strncmp(argv[i], o, std::strlen(o)) == 0)
                 return true;
         }
     }
     return false;
+}
+
+// The password in the first line of a file: never on the command line,
+// where every user of the machine can read it.
+QString ParolaDinFisier(const QString &cale)
+{
+    QFile fisier(cale);
+    if (!fisier.open(QIODevice::ReadOnly))
+        throw Exceptie(QStringLiteral("Nu pot citi parola din fisierul \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(cale), fisier.errorString()));
+    QByteArray linie = fisier.readLine();
+    while (linie.endsWith('\n') || linie.endsWith('\r'))
+        linie.chop(1);
+    return QString::fromUtf8(linie);
+}
+
+// The database the user chose; the file in the data folder when the choice
+// cannot be read, with a word about it.
+TConexiuneBaza ConexiuneaSalvata()
+{
+    try {
+        return SetariBazaDeDate::Citeste(StocareSetari());
+    } catch (const Exceptie &e) {
+        Mesaje().Avertizare(e.Mesaj() + QStringLiteral("\r\n\r\nProgramul foloseste baza de date din dosarul "
+                                                       "de date al acestui calculator."));
+        return {};
+    }
 }
 
 } // namespace
@@ -113,14 +144,38 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Nu trece tiparirea in jurnalul tiparirilor."));
     const QCommandLineOption arataFoaie(
         QStringLiteral("arata-foaie"),
-        QStringLiteral("Arata ce citeste programul din foaia de calcul data (.xls, .xlsx, .csv): numele foilor, "
-                       "sau cu --foaie randurile pe care le-ar prelua, cu celulele separate prin tab."),
+        QStringLiteral(
+            "Arata ce citeste programul din foaia de calcul data (.xls, .xlsx, .csv): numele foilor, "
+            "sau cu --foaie randurile pe care le-ar prelua, cu celulele separate prin tab."),
         QStringLiteral("fisier"));
-    const QCommandLineOption foaie(QStringLiteral("foaie"), QStringLiteral("Foaia de calcul aratata de --arata-foaie."),
-                                   QStringLiteral("nume"));
-    linie.addOptions({faraSplash, dosarDate, pregatesteBaza, tiparestePdf, tiparesteProba, elev, toti,
-                      margineStanga, margineSus, intors, drept, doarPornire, faraJurnal, salveazaBaza,
-                      restaureazaBaza, arataFoaie, foaie});
+    const QCommandLineOption foaie(
+        QStringLiteral("foaie"),
+        QStringLiteral(
+            "Foaia de calcul aratata de --arata-foaie sau din care --adauga-candidati ia candidatii."),
+        QStringLiteral("nume"));
+    const QCommandLineOption baza(
+        QStringLiteral("baza"),
+        QStringLiteral("Baza de date de pe un server Firebird, ca \"server[/port]:cale-sau-alias\", pentru "
+                       "aceasta pornire (implicit: cea aleasa in Configurare > Baza de date)."),
+        QStringLiteral("conexiune"));
+    const QCommandLineOption utilizator(QStringLiteral("utilizator"),
+                                        QStringLiteral("Utilizatorul serverului de baze de date."),
+                                        QStringLiteral("nume"));
+    const QCommandLineOption parolaDinFisier(
+        QStringLiteral("parola-din-fisier"),
+        QStringLiteral("Fisierul a carui prima linie este parola utilizatorului serverului."),
+        QStringLiteral("fisier"));
+    const QCommandLineOption adaugaCandidati(
+        QStringLiteral("adauga-candidati"),
+        QStringLiteral(
+            "Adauga candidatii din foaia de calcul data (.xls, .xlsx, .csv), fara ferestre: primul "
+            "rand numeste campurile (ca \"Numele si prenumele\"), fiecare rand urmator este un "
+            "candidat nou; foaia se alege cu --foaie (implicit prima)."),
+        QStringLiteral("fisier"));
+    linie.addOptions({faraSplash, dosarDate,       pregatesteBaza,  tiparestePdf, tiparesteProba, elev,
+                      toti,       margineStanga,   margineSus,      intors,       drept,          doarPornire,
+                      faraJurnal, salveazaBaza,    restaureazaBaza, arataFoaie,   foaie,          baza,
+                      utilizator, parolaDinFisier, adaugaCandidati});
     linie.process(*app);
 
     TMesajeDialog mesajeDialog;
@@ -131,8 +186,9 @@ int main(int argc, char *argv[])
         if (!faraFerestre)
             OprireLaSemnal::OpresteBuclele();
         if (linie.isSet(arataFoaie)) {
-            const QByteArray text = ArataFoaie(QDir::current().absoluteFilePath(linie.value(arataFoaie)),
-                                               linie.isSet(foaie) ? std::optional(linie.value(foaie)) : std::nullopt);
+            const QByteArray text =
+                ArataFoaie(QDir::current().absoluteFilePath(linie.value(arataFoaie)),
+                           linie.isSet(foaie) ? std::optional(linie.value(foaie)) : std::nullopt);
             std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
             return 0;
         }
@@ -175,7 +231,37 @@ int main(int argc, char *argv[])
             tiparire.Jurnal = !linie.isSet(faraJurnal);
         }
 
+        TCerereAdaugare adaugare;
+        if (linie.isSet(adaugaCandidati)) {
+            adaugare.Fisier = QDir::current().absoluteFilePath(linie.value(adaugaCandidati));
+            if (linie.isSet(foaie))
+                adaugare.Foaie = linie.value(foaie);
+        }
+
         TOptiuniDm optiuni{Locatii(), &Inregistrari(), {}};
+        // The database chosen for this run, else the one the user chose.
+        if (linie.isSet(baza)) {
+            optiuni.conexiune = TConexiuneBaza::DinText(linie.value(baza));
+            const TConexiuneBaza salvata = ConexiuneaSalvata();
+            // The stored user and password go only to the server they were stored for.
+            if (salvata.PeServer() && salvata.Text() == optiuni.conexiune.Text()) {
+                optiuni.conexiune.Utilizator = salvata.Utilizator;
+                optiuni.conexiune.Parola = salvata.Parola;
+            }
+        } else {
+            optiuni.conexiune = ConexiuneaSalvata();
+        }
+        if (linie.isSet(utilizator) || linie.isSet(parolaDinFisier)) {
+            if (!optiuni.conexiune.PeServer())
+                throw Exceptie(
+                    QStringLiteral("--utilizator si --parola-din-fisier sunt pentru o baza de date pe "
+                                   "server (--baza)."));
+            if (linie.isSet(utilizator))
+                optiuni.conexiune.Utilizator = linie.value(utilizator);
+            if (linie.isSet(parolaDinFisier))
+                optiuni.conexiune.Parola =
+                    ParolaDinFisier(QDir::current().absoluteFilePath(linie.value(parolaDinFisier)));
+        }
         // Saving and restoring work on the file, with the engine detached.
         const bool doarFisierul = linie.isSet(salveazaBaza) || linie.isSet(restaureazaBaza);
         if (linie.isSet(salveazaBaza) && linie.isSet(restaureazaBaza))
@@ -208,6 +294,13 @@ int main(int argc, char *argv[])
                                    .arg(QDir::toNativeSeparators(fisier))
                                    .arg(candidati));
             return dm.Pregatit() ? 0 : 2;
+        }
+        if (linie.isSet(adaugaCandidati)) {
+            if (!dm.Pregatit())
+                return 2;
+            const int adaugati = AdaugaCandidati(dm, adaugare);
+            Mesaje().Informare(QStringLiteral("Am adaugat %1 candidat(i).").arg(adaugati));
+            return 0;
         }
         if (linie.isSet(tiparestePdf) || proba) {
             if (!dm.Pregatit())

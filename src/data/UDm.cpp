@@ -583,26 +583,33 @@ ICopiereFisier &TDM::Copiere() const
 
 bool TDM::CreeazaDacaLipseste(const std::function<bool()> &lipseste, const std::function<void()> &creeaza)
 {
-    try {
-        TGardaTranzactie garda(*this);
-        if (!lipseste()) {
+    std::minstd_rand aleator(std::random_device{}());
+    for (int incercare = 1;; ++incercare) {
+        try {
+            TGardaTranzactie garda(*this);
+            if (!lipseste()) {
+                garda.Commit();
+                return false;
+            }
+            creeaza();
             garda.Commit();
-            return false;
+            return true;
+        } catch (const EroareBaza &e) {
+            if (e.Tip() == EroareBaza::Conexiune || e.Tip() == EroareBaza::Autentificare)
+                throw;
+            // The other workstation's statement has ended by now (the engine
+            // waits for it): what it created is seen from a new transaction.
+            TGardaTranzactie garda(*this);
+            const bool inca = lipseste();
+            garda.Commit();
+            if (!inca)
+                return false;
+            // Its change of the same table made this one fail: once more,
+            // unless the statement itself is at fault.
+            if (incercare == 8)
+                throw;
         }
-        creeaza();
-        garda.Commit();
-        return true;
-    } catch (const EroareBaza &e) {
-        if (e.Tip() == EroareBaza::Conexiune || e.Tip() == EroareBaza::Autentificare)
-            throw;
-        // The other workstation's statement has ended by now (the engine waits
-        // for it): what it created is seen from a new transaction.
-        TGardaTranzactie garda(*this);
-        const bool inca = lipseste();
-        garda.Commit();
-        if (inca)
-            throw;
-        return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50 + aleator() % 200));
     }
 }
 
@@ -645,6 +652,18 @@ void TDM::CreeazaSchemaDinSablon()
     };
     if (areRand())
         return;
+    // The template's texts are in the Romanian code page: a database its
+    // administrator created with another default gets it before any table.
+    CreeazaDacaLipseste(
+        [&] {
+            return citeste(QStringLiteral("select RDB$CHARACTER_SET_NAME from RDB$DATABASE"))
+                       .toString()
+                       .trimmed() != QLatin1String("WIN1250");
+        },
+        [&] {
+            Q2.SetSQL(QStringLiteral("ALTER DATABASE SET DEFAULT CHARACTER SET WIN1250"));
+            Q2.ExecSQL();
+        });
 
     QFile fisier(QStringLiteral(":/baza/BLANK.sql"));
     if (!fisier.open(QIODevice::ReadOnly))

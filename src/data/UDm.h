@@ -225,8 +225,9 @@ public:
     // Creates an object of the schema in a transaction of its own when
     // `lipseste` (run in that transaction) says it is missing. When another
     // workstation creates the same object at the same moment, this one's
-    // statement fails; the object existing afterwards counts as done.
-    // Returns whether this call created it.
+    // statement fails; the object existing afterwards counts as done, and
+    // one still missing (the other changed the same table) is tried again a
+    // few times. Returns whether this call created it.
     bool CreeazaDacaLipseste(const std::function<bool()> &lipseste, const std::function<void()> &creeaza);
 
 private:

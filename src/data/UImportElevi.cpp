@@ -77,6 +77,14 @@ int ElevDupaCnp(TDM &dm, const TReferintaCamp &campCnp, const QString &cnp, bool
         return dm.Q1.AsInteger(QStringLiteral("ID_ELEVI"));
     dm.Q1.Close();
 
+    const int id = ElevNou(dm);
+    ScrieValoarea(dm, id, campCnp, cnp);
+    return id;
+}
+
+int ElevNou(TDM &dm)
+{
+    const TInchideInterogari inchide{&dm.Q2, &dm.Q3};
     dm.Q2.SetSQL(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI, 1) AS \"ID\" FROM RDB$DATABASE"));
     dm.Q2.Open();
     const int id = dm.Q2.AsInteger(QStringLiteral("ID"));
@@ -98,7 +106,6 @@ int ElevDupaCnp(TDM &dm, const TReferintaCamp &campCnp, const QString &cnp, bool
         dm.Q3.ExecSQL();
     }
     dm.Q2.Close();
-    ScrieValoarea(dm, id, campCnp, cnp);
     return id;
 }
 

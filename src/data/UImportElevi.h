@@ -39,6 +39,10 @@ std::optional<TReferintaCamp> CampCnp(TDM &dm);
 // the profile and then its personal code. `nou` tells which. Uses Q1, Q2, Q3.
 int ElevDupaCnp(TDM &dm, const TReferintaCamp &campCnp, const QString &cnp, bool &nou);
 
+// In Tr: a new candidate, numbered by the generator, with one value row
+// (empty, 0) per candidate field of the profile. Uses Q2, Q3.
+int ElevNou(TDM &dm);
+
 // In Tr: sets the text of the candidate's value row of the field; a field
 // without a row is left without one. Uses Q1.
 void ScrieValoarea(TDM &dm, int idElev, const TReferintaCamp &camp, const QString &valoare);

@@ -4,6 +4,7 @@
 list(APPEND CERT_CORE_SOURCES
     import/AfisareCelula.cpp
     import/ArataFoaie.cpp
+    import/AdaugaCandidati.cpp
     import/CititorText.cpp
     import/CititorXls.cpp
     import/CititorXlsx.cpp

@@ -225,12 +225,15 @@ void PastreazaDeteriorat(const QString &fisier, const QString &motiv)
     QFile::remove(copie);
     const bool pastrat = QFile::rename(fisier, copie) || QFile::copy(fisier, copie);
     const QString urmare =
-        pastrat ? QStringLiteral("Fisierul a fost pastrat ca \"%1\"; programul foloseste setarile implicite.")
-                      .arg(QDir::toNativeSeparators(copie))
-                : QStringLiteral("Fisierul nu a putut fi pus deoparte; programul foloseste setarile implicite.");
+        pastrat
+            ? QStringLiteral("Fisierul a fost pastrat ca \"%1\"; programul foloseste setarile implicite.")
+                  .arg(QDir::toNativeSeparators(copie))
+            : QStringLiteral("Fisierul nu a putut fi pus deoparte; programul foloseste setarile implicite.");
     Mesaje().Avertizare(QStringLiteral("Setarile din fisierul \"%1\" nu pot fi citite: %2\n%3")
                             .arg(QDir::toNativeSeparators(fisier), motiv, urmare));
 }
+
+const QFileDevice::Permissions kDoarUtilizatorul = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 class TCheieFisier : public ICheieSetari
 {
@@ -290,7 +293,8 @@ public:
         if (!m_modificat)
             return;
         QSaveFile fisier(m_fisier);
-        if (!fisier.open(QIODevice::WriteOnly) ||
+        // A user's settings (a server's password among them) are the user's to read.
+        if (!fisier.open(QIODevice::WriteOnly) || !fisier.setPermissions(kDoarUtilizatorul) ||
             fisier.write(QJsonDocument(m_valori).toJson(QJsonDocument::Indented)) < 0 || !fisier.commit())
             throw Exceptie(QStringLiteral("Nu pot scrie setarile in fisierul \"%1\": %2")
                                .arg(QDir::toNativeSeparators(m_fisier), fisier.errorString()));
@@ -371,6 +375,11 @@ QString TStocareSetariFisiere::FisierCheie(const QString &cale) const
     return dosar.filePath(NumeExistent(dosar, nivele.last() + kExtensie));
 }
 
+bool TStocareSetariFisiere::ExistaCheie(const QString &cale) const
+{
+    return QFileInfo::exists(FisierCheie(cale));
+}
+
 std::unique_ptr<ICheieSetari> TStocareSetariFisiere::DeschideCheie(const QString &cale)
 {
     const QString fisier = FisierCheie(cale);
@@ -387,10 +396,10 @@ std::unique_ptr<ICheieSetari> TStocareSetariFisiere::DeschideCheie(const QString
         if (eroare.error == QJsonParseError::NoError && document.isObject()) {
             valori = document.object();
         } else {
-            PastreazaDeteriorat(fisier, eroare.error != QJsonParseError::NoError
-                                            ? QStringLiteral("nu este un text JSON valid (%1)")
-                                                  .arg(eroare.errorString())
-                                            : QStringLiteral("nu contine o lista de valori"));
+            PastreazaDeteriorat(
+                fisier, eroare.error != QJsonParseError::NoError
+                            ? QStringLiteral("nu este un text JSON valid (%1)").arg(eroare.errorString())
+                            : QStringLiteral("nu contine o lista de valori"));
         }
     }
     if (!QFileInfo::exists(fisier)) {
@@ -398,7 +407,8 @@ std::unique_ptr<ICheieSetari> TStocareSetariFisiere::DeschideCheie(const QString
         if (!QDir().mkpath(QFileInfo(fisier).absolutePath()))
             throw Exceptie(QStringLiteral("Nu pot crea dosarul setarilor pentru \"%1\".").arg(nativ));
         QSaveFile gol(fisier);
-        if (!gol.open(QIODevice::WriteOnly) || gol.write("{\n}\n") < 0 || !gol.commit())
+        if (!gol.open(QIODevice::WriteOnly) || !gol.setPermissions(kDoarUtilizatorul) ||
+            gol.write("{\n}\n") < 0 || !gol.commit())
             throw Exceptie(
                 QStringLiteral("Nu pot crea fisierul de setari \"%1\": %2").arg(nativ, gol.errorString()));
     }

@@ -62,6 +62,13 @@ public:
 
     // Opens the key, creating it when missing; failures as Exceptie.
     virtual std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) = 0;
+    // Whether the key is there, for a reader that must not create it; a
+    // store that cannot tell answers true.
+    virtual bool ExistaCheie(const QString &cale) const
+    {
+        Q_UNUSED(cale);
+        return true;
+    }
 };
 
 // The store settings objects use when they are given none: the one installed,
@@ -89,7 +96,7 @@ public:
 
     std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) override;
 
-    bool ExistaCheie(const QString &cale) const;
+    bool ExistaCheie(const QString &cale) const override;
     // The values of a key in the order they were first written.
     QList<Valoare> Valori(const QString &cale) const;
     // Puts a value of any kind in place, for tests of mismatched kinds.
@@ -123,6 +130,7 @@ public:
     static QString DosarUtilizator();
 
     std::unique_ptr<ICheieSetari> DeschideCheie(const QString &cale) override;
+    bool ExistaCheie(const QString &cale) const override;
     // The file that holds the key (whether it exists or not).
     QString FisierCheie(const QString &cale) const;
 

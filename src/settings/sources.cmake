@@ -1,5 +1,6 @@
 list(APPEND CERT_CORE_SOURCES
     settings/InfoGlobal2005.cpp
+    settings/SetariBazaDeDate.cpp
     settings/StocareSetari.cpp
     settings/UQenQuickRegStuff.cpp
 )

@@ -6,6 +6,7 @@ list(APPEND TESTE_CORE
     data/test_JurnalTiparire.cpp
     data/test_Profil.cpp
     data/test_ProfilStocat.cpp
+    data/test_ServerFirebird.cpp
     data/test_Sincronizare.cpp
     data/test_StocareValori.cpp
     data/test_TabelEntitate.cpp

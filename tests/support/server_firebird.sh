@@ -4,7 +4,8 @@
 # temporary folder: nothing of the machine's own Firebird setup is used or
 # changed. The state file holds the folder, the port and the password.
 #
-#   server_firebird.sh start STATE SERVER ISQL ROOT   (ROOT: the engine's folder with plugins/)
+#   server_firebird.sh start STATE SERVER ISQL ROOT [PORT [PASSWORD]]
+#       (ROOT: the engine's folder with plugins/; a port and password given start it again as it was)
 #   server_firebird.sh stop STATE
 set -euo pipefail
 
@@ -28,7 +29,7 @@ stop)
     stop "$2"
     ;;
 start)
-    state=$2 server=$3 isql=$4 root=$5
+    state=$2 server=$3 isql=$4 root=$5 port=${6:-} password=${7:-}
     stop "$state"
     for f in "$server" "$isql" "$root/plugins/libEngine12.so" "$root/firebird.msg"; do
         [ -e "$f" ] || { echo "missing $f: run scripts/setup.sh" >&2; exit 1; }
@@ -43,8 +44,8 @@ start)
     mkdir "$dir/intl"
     cp "$root/intl/libfbintl.so" "$dir/intl/"
     ln -s "$root/intl/fbintl.conf" "$dir/intl/fbintl.conf"
-    port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-    password=t$(od -An -N6 -tx1 /dev/urandom | tr -d ' \n')
+    [ -n "$port" ] || port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    [ -n "$password" ] || password=t$(od -An -N6 -tx1 /dev/urandom | tr -d ' \n')
     cat > "$dir/firebird.conf" <<CONF
 RemoteServicePort = $port
 RemoteBindAddress = 127.0.0.1
