@@ -30,7 +30,8 @@ bool DosarScriibil(const QString &dosar)
 TLocatii::TLocatii(QString dosarProgram, QString dosarDate)
     : m_dosarProgram(QDir::cleanPath(std::move(dosarProgram))),
       m_dosarDate(QDir::cleanPath(std::move(dosarDate)))
-{}
+{
+}
 
 TLocatii TLocatii::PentruProgram(const QString &dosarDateCerut, const QString &bazaDeDate)
 {
@@ -91,9 +92,7 @@ QString PregatesteDosarBlocariFirebird()
 #else
     const QString dosar = QDir::tempPath() + QStringLiteral("/firebird-") + QString::number(getuid());
     QDir().mkpath(dosar);
-    struct stat st
-    {
-    };
+    struct stat st {};
     // Never use a folder somebody else owns: the engine would fail there as well.
     if (::stat(QFile::encodeName(dosar).constData(), &st) != 0 || st.st_uid != getuid())
         return QString();
