@@ -23,6 +23,8 @@ void TEditorCampText::Incarca(const QString &codFormular, const QString &codPagi
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idEntitate);
     if (!DM)
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    // Loaded again (another workstation changed the record), the suggestions are read anew.
+    RzComboBox1->clear();
     RzComboBox1->addItems(StocareValori::Sugestii(*DM, Coduri()));
     // Adding items picks the first one; the combo shows only the stored value.
     RzComboBox1->setCurrentIndex(-1);

@@ -268,6 +268,17 @@ void TEditorGenericComplex::Construieste(int idElev, int idEntitate, const QStri
         PC->setCurrentIndex(0);
 }
 
+void TEditorGenericComplex::Reincarca()
+{
+    if (!DM)
+        throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
+    const TGardaTranzactie garda(*DM);
+    for (int i = 0; i < Editori.Count(); ++i) {
+        TEditorGeneric *e = Editori.Items(i);
+        e->Incarca(e->CodFormular, e->CodPagina, e->CodCamp, e->Tabel, e->IdElev, e->IdEntitate);
+    }
+}
+
 bool TEditorGenericComplex::PotSalva()
 {
     for (int i = 0; i < Editori.Count(); ++i)

@@ -46,6 +46,9 @@ public:
     // editors choose it (-1: a record not created yet). Runs its own read
     // transaction; none may be active.
     void Construieste(int idElev, int idEntitate, const QString &tabel);
+    // Loads every editor's value again from the database, in a read
+    // transaction of its own; none may be active.
+    void Reincarca();
     // Asks the editors in creation order and stops at the first refusal.
     bool PotSalva();
     // Saves every editor; the caller's transaction must be active.

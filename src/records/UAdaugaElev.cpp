@@ -38,7 +38,15 @@ void TAdaugaElev::PregatesteModificare(int id)
 
 void TAdaugaElev::Reincarca()
 {
-    PregatesteModificare(IdElev);
+    RetineVersiunea(kElevi, IdElev);
+    Editor->Reincarca();
+    TDM &dm = *DM;
+    const TGardaTranzactie garda(dm);
+    for (QComboBox *alegere : std::as_const(m_alegeri)) {
+        const QString tabel = alegere->objectName().mid(QStringLiteral("Legatura_").size());
+        const std::optional<int> actuala = Legaturi::Legatura(dm, IdElev, tabel);
+        alegere->setCurrentIndex(actuala ? std::max(0, alegere->findData(*actuala)) : 0);
+    }
 }
 
 QComboBox *TAdaugaElev::Legatura(const QString &tabel) const

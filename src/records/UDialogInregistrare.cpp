@@ -45,6 +45,7 @@ int TDialogInregistrare::SalveazaInregistrarea(const QString &tabel, int id,
                                                const std::function<void(int id)> &salveaza)
 {
     TDM &dm = *DM;
+    const bool existenta = id != -1;
     try {
         TGardaTranzactie garda(dm);
         if (id == -1) {
@@ -60,6 +61,13 @@ int TDialogInregistrare::SalveazaInregistrarea(const QString &tabel, int id,
         // Rolled back: what the other workstation committed stays as it is.
         Reincarca();
         Mesaje().Avertizare(e.Mesaj());
+        throw Anulare();
+    } catch (const EroareBaza &e) {
+        // A value row written at the same moment by another workstation (an import, say).
+        if (e.Tip() != EroareBaza::Conflict || !existenta)
+            throw;
+        Reincarca();
+        Mesaje().Avertizare(VersiuneInregistrare::MesajConflict(tabel));
         throw Anulare();
     }
     return id;

@@ -20,7 +20,8 @@ void TEditeaza::PregatesteModificare(int id)
 
 void TEditeaza::Reincarca()
 {
-    PregatesteModificare(IdInregistrare);
+    RetineVersiunea(Tabel, IdInregistrare);
+    Editor->Reincarca();
 }
 
 void TEditeaza::RzBitBtn1Click()

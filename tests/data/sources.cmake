@@ -13,4 +13,5 @@ list(APPEND TESTE_CORE
     data/test_UDm.cpp
     data/test_ValoareCamp.cpp
     data/test_ValoriInBloc.cpp
+    data/test_VersiuneInregistrare.cpp
 )

@@ -243,3 +243,44 @@ TEST_F(Inregistrari, EndToEndTheInstitutionsDataPrintsOnStubAndCertificate)
         EXPECT_GE(tiparit.count(valoare), camp == QLatin1String("C_INSTITUTIA_INVATAMANT") ? 4 : 2) << camp.toStdString();
     EXPECT_EQ(tiparit.count(QStringLiteral("Popescu")), 2);
 }
+
+TEST_F(Inregistrari, ACandidateChangedOnAnotherComputerIsNotSavedOverAndTheDialogShowsTheirData)
+{
+    Executa(*m_dm, {QStringLiteral("insert into ELEVI values (1)"),
+                    QStringLiteral("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, ID_ELEVI) "
+                                   "values ('CertificatAcordare', 'FATA', 'C_NUME', 'Popescu Ana', 1)")});
+    TAdaugaElev dialog;
+    dialog.PregatesteModificare(1);
+    dialog.show();
+    Scrie(dialog, QStringLiteral("C_NUME"), QStringLiteral("Ionescu Ana"));
+
+    // Meanwhile, on another computer.
+    const std::unique_ptr<TDM> alt = Porneste();
+    ASSERT_TRUE(alt->Pregatit());
+    Executa(*alt, {QStringLiteral("update \"DATE\" set VALOARE_TEXT = 'Popescu Ana Maria' where COD_CAMP = 'C_NUME'")});
+
+    dialog.RzBitBtn1->click();
+    EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Avertizare),
+              QStringList{QStringLiteral(
+                  "Candidatul a fost modificat intre timp pe alt calculator; datele au fost reincarcate")});
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
+    EXPECT_FALSE(m_dm->Tr.InTransaction());
+    EXPECT_EQ(m_dm->ValoareCamp(QStringLiteral("CertificatAcordare"), QStringLiteral("FATA"), QStringLiteral("C_NUME"), 1),
+              QStringLiteral("Popescu Ana Maria"));
+    bool vazut = false;
+    for (TEditorGeneric *e : dialog.findChildren<TEditorGeneric *>()) {
+        if (e->CodCamp == QLatin1String("C_NUME")) {
+            EXPECT_EQ(qobject_cast<TEditorCampText *>(e)->RzComboBox1->currentText(), QStringLiteral("Popescu Ana Maria"));
+            vazut = true;
+        }
+    }
+    EXPECT_TRUE(vazut);
+
+    // What the user types now over the data reloaded is saved.
+    Scrie(dialog, QStringLiteral("C_NUME"), QStringLiteral("Ionescu Ana"));
+    dialog.RzBitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(m_dm->ValoareCamp(QStringLiteral("CertificatAcordare"), QStringLiteral("FATA"), QStringLiteral("C_NUME"), 1),
+              QStringLiteral("Ionescu Ana"));
+}
