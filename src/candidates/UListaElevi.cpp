@@ -152,6 +152,8 @@ TListaElevi::TListaElevi(QWidget *parent) : QFrame(parent)
     BtnSelecteazaTot->setFixedWidth(96);
     BtnTiparesteSelectia = buton("BtnTiparesteSelectia", QStringLiteral("Tipareste selectia"), 424);
     BtnTiparesteSelectia->setFixedWidth(120);
+    BtnReincarca = buton("BtnReincarca", QStringLiteral("Reincarca"), 548);
+    connect(BtnReincarca, &QPushButton::clicked, this, [this] { RuleazaActiune([this] { Reload(); }); });
     connect(BtnSelecteazaTot, &QPushButton::clicked, VT, &QTreeWidget::selectAll);
     connect(BtnTiparesteSelectia, &QPushButton::clicked, this,
             [this] { RuleazaActiune([this] { BtnTiparesteSelectiaClick(); }); });
@@ -181,7 +183,8 @@ int TListaElevi::IdSelectat() const
 void TListaElevi::Reload()
 {
     m_lista.Goleste();
-    if (!DM || !DM->Conectat()) {
+    // A server's database is looked for again (and its message shown when it is still out of reach).
+    if (!DM || (!DM->Conectat() && !DM->PeServer())) {
         Refilter();
         return;
     }

@@ -67,6 +67,8 @@ public:
     QPushButton *RzBitBtn3;
     // The selected candidate's prints.
     QPushButton *BtnIstoric;
+    // "Reincarca": the list read again, with what other computers saved meanwhile.
+    QPushButton *BtnReincarca;
     // Several candidates at once: all of them selected, their certificates printed as one job.
     QPushButton *BtnSelecteazaTot;
     QPushButton *BtnTiparesteSelectia;

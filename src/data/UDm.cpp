@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -76,6 +77,17 @@ QString MesajServer(EroareBaza::TTip tip, const TConexiuneBaza &c, const QString
                            "iar accesibil.")
                 .arg(c.NumeServer());
     return mesaj + QStringLiteral("\r\n\r\n") + motor;
+}
+
+// Why a server's database did not open.
+EroareBaza EroareDeschidere(const TConexiuneBaza &c, const QSqlError &eroare)
+{
+    const EroareBaza::TTip tip = TipEroare(eroare);
+    if (tip == EroareBaza::Conexiune || tip == EroareBaza::Autentificare)
+        return EroareBaza(MesajServer(tip, c, TextEroare(eroare), true), tip);
+    return EroareBaza(QStringLiteral("Nu pot deschide baza de date \"%1\" de pe serverul %2.\r\n\r\n%3")
+                          .arg(c.Cale, c.NumeServer(), TextEroare(eroare)),
+                      EroareBaza::Conexiune);
 }
 
 // Statements that change the schema; prepared statements must not outlive them.
@@ -489,16 +501,10 @@ void TDM::DeschideConexiunea()
             m_eroareConexiune.clear();
             return;
         }
-        const QSqlError eroare = Db.lastError();
-        const EroareBaza::TTip tip = TipEroare(eroare);
-        if (tip == EroareBaza::Conexiune || tip == EroareBaza::Autentificare)
-            m_eroareConexiune = MesajServer(tip, c, TextEroare(eroare), true);
-        else
-            m_eroareConexiune =
-                QStringLiteral("Nu pot deschide baza de date \"%1\" de pe serverul %2.\r\n\r\n%3")
-                    .arg(c.Cale, c.NumeServer(), TextEroare(eroare));
+        const EroareBaza eroare = EroareDeschidere(c, Db.lastError());
+        m_eroareConexiune = eroare.Mesaj();
         InchideConexiunea();
-        throw EroareBaza(m_eroareConexiune, tip == EroareBaza::Alta ? EroareBaza::Conexiune : tip);
+        throw eroare;
     }
     Db.setDatabaseName(m_caleBaza);
     Db.setUserName(QStringLiteral("sysdba"));
@@ -506,6 +512,28 @@ void TDM::DeschideConexiunea()
     if (!Db.open())
         throw Exceptie(QStringLiteral("Nu pot deschide baza de date\r\n%1\r\n\r\n%2")
                            .arg(QDir::toNativeSeparators(m_caleBaza), TextEroare(Db.lastError())));
+}
+
+void TDM::IncearcaConexiunea(const TConexiuneBaza &conexiune)
+{
+    static std::atomic<int> numar{0};
+    const QString nume = QStringLiteral("incercare%1").arg(++numar);
+    std::optional<EroareBaza> eroare;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
+        if (!db.isValid())
+            throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
+        db.setDatabaseName(conexiune.Text());
+        db.setUserName(conexiune.Utilizator);
+        db.setPassword(conexiune.Parola);
+        if (db.open())
+            db.close();
+        else
+            eroare = EroareDeschidere(conexiune, db.lastError());
+    }
+    QSqlDatabase::removeDatabase(nume);
+    if (eroare)
+        throw *eroare;
 }
 
 void TDM::AsiguraConexiunea()
@@ -789,21 +817,17 @@ bool TDM::CopieDupaImport()
     return reusit;
 }
 
-namespace {
-
-void RefuzaPeServer(const TDM &dm)
+void TDM::CopiiDoarInDosar() const
 {
-    if (dm.PeServer())
+    if (PeServer())
         throw Exceptie(QStringLiteral("Baza de date este pe serverul %1: copiile ei se fac pe server, de "
                                       "administratorul lui (de exemplu cu gbak).")
-                           .arg(dm.Conexiune().NumeServer()));
+                           .arg(m_optiuni.conexiune.NumeServer()));
 }
-
-} // namespace
 
 void TDM::SalveazaCopie(const QString &tinta)
 {
-    RefuzaPeServer(*this);
+    CopiiDoarInDosar();
     if (!QFileInfo(m_caleBaza).isFile())
         throw Exceptie(QStringLiteral("Nu exista baza de date\r\n") + QDir::toNativeSeparators(m_caleBaza));
     if (QFileInfo(tinta).absoluteFilePath() == QFileInfo(m_caleBaza).absoluteFilePath())
@@ -851,7 +875,7 @@ int TDM::PuneInLoc(const QString &sursa, const QString &pastrare)
 
 int TDM::RestaureazaBaza(const QString &fisier)
 {
-    RefuzaPeServer(*this);
+    CopiiDoarInDosar();
     if (m_caleBaza.isEmpty())
         throw Exceptie(QStringLiteral("Baza de date nu este deschisa."));
     if (!QFileInfo(fisier).isFile())

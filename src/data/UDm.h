@@ -175,6 +175,13 @@ public:
     // The program's registrations it was created with; none in some tests.
     const TInregistrari *Inregistrarile() const { return m_optiuni.inregistrari; }
 
+    // Raises when the database is on a server: its copies are the server's
+    // own (its administrator's backups), not the program's.
+    void CopiiDoarInDosar() const;
+    // Opens and closes a connection of its own to a server's database;
+    // raises what opening it at start would say.
+    static void IncearcaConexiunea(const TConexiuneBaza &conexiune);
+
     // The copies of the database file (the automatic ones in "DB/copii").
     TCopiiBaza Copii() const;
     // One more automatic copy, after a spreadsheet import wrote at least one

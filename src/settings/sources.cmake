@@ -5,5 +5,6 @@ list(APPEND CERT_CORE_SOURCES
     settings/UQenQuickRegStuff.cpp
 )
 list(APPEND CERT_UI_SOURCES
+    settings/UBazaDeDate.cpp
     settings/UEditorConfigGlobal.cpp
 )

@@ -16,6 +16,7 @@
 #include "printing/ContextTiparire.h"
 #include "printing/PrintWizUnit.h"
 #include "records/UConfigurareDiploma.h"
+#include "settings/UBazaDeDate.h"
 #include "records/UListaGenerica.h"
 #include "settings/UEditorConfigGlobal.h"
 #include "comun/Actiune.h"
@@ -72,6 +73,8 @@ TCertificatAcordareMain::TCertificatAcordareMain(QWidget *parent) : QMainWindow(
                                  &TCertificatAcordareMain::Salvarebazadedate1Click);
     Restaurarebazadedate1 = intrare("Restaurarebazadedate1", QStringLiteral("Restaurare baza de date..."),
                                     &TCertificatAcordareMain::Restaurarebazadedate1Click);
+    Bazadedate1 =
+        intrare("Bazadedate1", QStringLiteral("Baza de date"), &TCertificatAcordareMain::Bazadedate1Click);
     Fisiere.salvare = [this](const QString &propus) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Salvare baza de date"), propus,
                                             QStringLiteral("Baze de date (*.FDB)"));
@@ -91,7 +94,10 @@ void TCertificatAcordareMain::FormCreate()
     PozitioneazaFereastraPrincipala(this);
     auto *lista = new TListaElevi(this);
     setCentralWidget(lista);
-    lista->Reload();
+    // A server out of reach at start has said so already: the list stays
+    // empty until "Reincarca" finds the server again.
+    if (!DM || DM->Conectat() || !DM->PeServer())
+        lista->Reload();
 }
 
 TListaElevi *TCertificatAcordareMain::ListaElevi() const
@@ -158,9 +164,16 @@ TDM &BazaDeschisa()
 
 } // namespace
 
+void TCertificatAcordareMain::Bazadedate1Click()
+{
+    TBazaDeDate dialog(this);
+    dialog.exec();
+}
+
 void TCertificatAcordareMain::Salvarebazadedate1Click()
 {
     TDM &dm = BazaDeschisa();
+    dm.CopiiDoarInDosar();
     const QString propus = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                            QLatin1Char('/') + QFileInfo(dm.CaleBazaDeDate()).completeBaseName() +
                            QLatin1Char('-') + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
@@ -176,6 +189,7 @@ void TCertificatAcordareMain::Salvarebazadedate1Click()
 void TCertificatAcordareMain::Restaurarebazadedate1Click()
 {
     TDM &dm = BazaDeschisa();
+    dm.CopiiDoarInDosar();
     QList<TCopieListata> copii;
     for (const TCopieBaza &c : dm.Copii().Lista()) {
         const TInfoBaza info = TCopiiBaza::VerificaBaza(c.cale);

@@ -36,6 +36,7 @@ public:
     QAction *ImportdinExcel1;
     QAction *Salvarebazadedate1;
     QAction *Restaurarebazadedate1;
+    QAction *Bazadedate1;
     TAlegereFisiereBaza Fisiere;
 
 public slots:
@@ -46,6 +47,7 @@ public slots:
     void ImportdinExcel1Click();
     void Salvarebazadedate1Click();
     void Restaurarebazadedate1Click();
+    void Bazadedate1Click();
 
 private:
     void FormCreate();

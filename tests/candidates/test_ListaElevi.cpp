@@ -158,7 +158,8 @@ TEST_F(ListaElevi, MainWindowHoldsTheListAndTheConfigurationMenu)
                            QStringLiteral("Configurarescoala1=Configurare scoala"), QStringLiteral("-"),
                            QStringLiteral("ImportdinExcel1=Import din Excel"), QStringLiteral("-"),
                            QStringLiteral("Salvarebazadedate1=Salvare baza de date..."),
-                           QStringLiteral("Restaurarebazadedate1=Restaurare baza de date...")}));
+                           QStringLiteral("Restaurarebazadedate1=Restaurare baza de date..."),
+                           QStringLiteral("Bazadedate1=Baza de date")}));
     EXPECT_EQ(fereastra.Configurare1->title(), QStringLiteral("Configurare"));
 }
 
@@ -218,4 +219,62 @@ TEST_F(ListaElevi, SelectsSeveralCandidatesInTheirOrderOrAllOfThem)
     MesajeTest().Reseteaza();
     lista.BtnTiparesteSelectia->click();
     EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Informare).size(), 1);
+}
+
+// What another computer saves shows after "Reincarca".
+TEST_F(ListaElevi, ReincarcaShowsTheCandidatesAnotherComputerAdded)
+{
+    TListaElevi lista;
+    lista.Reload();
+    const int inainte = lista.VT->topLevelItemCount();
+    const std::unique_ptr<TDM> alt = Porneste();
+    ASSERT_TRUE(alt->Pregatit());
+    Executa(*alt, {QStringLiteral("insert into ELEVI values (5)"), Nume(5, QStringLiteral("VIOREL"))});
+    EXPECT_EQ(lista.VT->topLevelItemCount(), inainte);
+    EXPECT_EQ(lista.BtnReincarca->text(), QStringLiteral("Reincarca"));
+    lista.BtnReincarca->click();
+    ASSERT_EQ(lista.VT->topLevelItemCount(), inainte + 1);
+    bool gasit = false;
+    for (int i = 0; i < lista.VT->topLevelItemCount(); ++i)
+        gasit = gasit || lista.VT->topLevelItem(i)->text(0) == QLatin1String("VIOREL");
+    EXPECT_TRUE(gasit);
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare).isEmpty());
+}
+
+// A server out of reach: said once at start, then the window opens with an
+// empty list and every action that needs the database says it again.
+TEST_F(ListaElevi, WithTheServerOutOfReachTheWindowOpensEmptyAndEachActionNamesTheServer)
+{
+    DM = nullptr;
+    m_dm.reset();
+    MesajeTest().Reseteaza();
+    TOptiuniDm optiuni{m_locatii, &Inregistrari(), {}};
+    optiuni.conexiune = TConexiuneBaza::DinText(QStringLiteral("127.0.0.1/1:/srv/certificate.fdb"));
+    optiuni.conexiune.Utilizator = QStringLiteral("SYSDBA");
+    optiuni.conexiune.Parola = QStringLiteral("tainic");
+    m_dm = std::make_unique<TDM>(std::move(optiuni));
+    DM = m_dm.get();
+    EXPECT_FALSE(m_dm->Pregatit());
+    const QString mesaj = QStringLiteral("Nu pot ajunge la serverul de baze de date \"127.0.0.1\" (portul 1).");
+    ASSERT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare).size(), 1);
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare)[0].startsWith(mesaj));
+
+    TCertificatAcordareMain fereastra;
+    ASSERT_NE(fereastra.ListaElevi(), nullptr);
+    EXPECT_EQ(fereastra.ListaElevi()->VT->topLevelItemCount(), 0);
+    EXPECT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare).size(), 1) << "the start said it once";
+
+    for (QPushButton *buton : {fereastra.ListaElevi()->RzBitBtn1, fereastra.ListaElevi()->BtnReincarca}) {
+        MesajeTest().Reseteaza();
+        buton->click();
+        const QStringList erori = MesajeTest().Texte(TMesajeTest::Tip::Eroare);
+        ASSERT_EQ(erori.size(), 1) << buton->text().toStdString();
+        EXPECT_TRUE(erori[0].startsWith(mesaj)) << erori[0].toStdString();
+        EXPECT_FALSE(erori[0].contains(QStringLiteral("tainic")));
+        EXPECT_FALSE(m_dm->Tr.InTransaction());
+    }
+    MesajeTest().Reseteaza();
+    fereastra.Salvarebazadedate1->trigger();
+    ASSERT_EQ(MesajeTest().Texte(TMesajeTest::Tip::Eroare).size(), 1);
+    EXPECT_TRUE(MesajeTest().Texte(TMesajeTest::Tip::Eroare)[0].contains(QStringLiteral("copiile ei se fac pe server")));
 }

@@ -4,5 +4,6 @@ list(APPEND TESTE_CORE
     settings/test_UQenQuickRegStuff.cpp
 )
 list(APPEND TESTE_UI
+    settings/test_BazaDeDate.cpp
     settings/test_UEditorConfigGlobal.cpp
 )

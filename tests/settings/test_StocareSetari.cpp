@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "settings/SetariBazaDeDate.h"
 #include "settings/StocareSetari.h"
 #include "comun/Exceptie.h"
 #include "support/MesajeTest.h"
@@ -225,6 +227,62 @@ TEST(StocareSetariAleasa, TheInstalledStoreIsTheOneInUse)
 #ifndef Q_OS_WIN
     EXPECT_NE(dynamic_cast<TStocareSetariFisiere *>(&StocareSetari()), nullptr);
 #endif
+}
+
+// The choice of database, a server's password with it: kept in a file only
+// its user reads, never created by a start that only looks for it.
+TEST(SetariBazaDeDate, AServersPasswordIsKeptForItsUserAloneAndReadingLeavesNoTrace)
+{
+    QTemporaryDir dosar;
+    ASSERT_TRUE(dosar.isValid());
+    TStocareSetariFisiere stocare(dosar.path());
+    EXPECT_FALSE(SetariBazaDeDate::Citeste(stocare).PeServer());
+    const QString fisier = stocare.FisierCheie(SetariBazaDeDate::kCheie);
+    EXPECT_FALSE(QFileInfo::exists(fisier)) << "a start that only reads creates nothing";
+
+    TConexiuneBaza c = TConexiuneBaza::DinText(QStringLiteral("secretariat/3051:certificate"));
+    c.Utilizator = QStringLiteral("SECRETARA");
+    c.Parola = QStringLiteral("Parola ş 1");
+    SetariBazaDeDate::Scrie(stocare, c);
+    const TConexiuneBaza citita = SetariBazaDeDate::Citeste(stocare);
+    EXPECT_EQ(citita.Text(), QStringLiteral("secretariat/3051:certificate"));
+    EXPECT_EQ(citita.Utilizator, QStringLiteral("SECRETARA"));
+    EXPECT_EQ(citita.Parola, QStringLiteral("Parola ş 1"));
+#ifndef Q_OS_WIN
+    const QFile::Permissions altii = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                     QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(fisier) & altii, QFile::Permissions()) << "readable by others";
+    EXPECT_TRUE(QFile::permissions(fisier) & QFile::ReadOwner);
+#endif
+
+    // Back to the file of this computer: nothing of the server stays.
+    SetariBazaDeDate::Scrie(stocare, TConexiuneBaza());
+    EXPECT_FALSE(SetariBazaDeDate::Citeste(stocare).PeServer());
+    QFile f(fisier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(f.readAll().contains("Parola \xc5\x9f"));
+}
+
+TEST(ConexiuneBaza, ReadsAServerConnectionAndRefusesWhatIsNotOne)
+{
+    struct Caz
+    {
+        const char *text;
+        const char *server;
+        const char *cale;
+    };
+    for (const Caz &c : {Caz{"secretariat:/var/lib/firebird/3.0/data/c.fdb", "secretariat",
+                             "/var/lib/firebird/3.0/data/c.fdb"},
+                         Caz{"192.168.1.10/3050:certificate", "192.168.1.10/3050", "certificate"},
+                         Caz{"srv:C:\\Date\\c.fdb", "srv", "C:\\Date\\c.fdb"}, Caz{"  ", "", ""}}) {
+        const TConexiuneBaza t = TConexiuneBaza::DinText(QString::fromUtf8(c.text));
+        EXPECT_EQ(t.Server, QString::fromUtf8(c.server)) << c.text;
+        EXPECT_EQ(t.Cale, QString::fromUtf8(c.cale)) << c.text;
+    }
+    EXPECT_EQ(TConexiuneBaza::DinText(QStringLiteral("10.0.0.2/3050:x")).NumeServer(),
+              QStringLiteral("\"10.0.0.2\" (portul 3050)"));
+    for (const char *gresit : {"C:\\Date\\c.fdb", "/var/lib/c.fdb", "srv:", "srv/99999:x", "srv/port:x", "a b:c"})
+        EXPECT_FALSE(MesajEroare([&] { TConexiuneBaza::DinText(QString::fromUtf8(gresit)); }).isEmpty()) << gresit;
 }
 
 } // namespace
