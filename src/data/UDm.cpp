@@ -710,6 +710,7 @@ void TDM::CreeazaSchemaDinSablon()
     static const QRegularExpression spatii(QStringLiteral("\\s+"));
     QStringList randuri;
     bool amCreatVersiunea = false;
+    bool amCreat = false;
     for (QString comanda : text.split(QLatin1Char(';'))) {
         comanda = comanda.simplified();
         const QString inceput = comanda.section(spatii, 0, 1).toUpper();
@@ -752,17 +753,23 @@ void TDM::CreeazaSchemaDinSablon()
                                                });
         if (nume == QLatin1String("CONFID_DB"))
             amCreatVersiunea = creat;
+        amCreat = amCreat || creat;
     }
 
     // The version row marks the schema complete: the workstation that created
-    // its table writes it once everything else is there; another waits for it,
-    // and writes it itself only when that workstation stopped half-way.
+    // its table writes it once everything else is there; another waits for it.
+    // One that found the creation half done and finished it writes the row
+    // itself when the other does not (it stopped half-way). One that found
+    // every object there and no row for long is looking at a damaged
+    // database: reading the version says so.
     if (!amCreatVersiunea) {
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < (amCreat ? 150 : 50); ++i) {
             if (areRand())
                 return;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
+        if (!amCreat)
+            return;
     }
     TGardaTranzactie garda(*this);
     for (const QString &comanda : std::as_const(randuri)) {
