@@ -7,31 +7,22 @@ namespace MemorieImport {
 const QString kCheie =
     QStringLiteral("SOFTWARE\\Zoravin SOFT\\Lumira\\2006\\Certificat de acordare\\Import din Excel");
 
-namespace {
-
-QString Sir(const ICheieSetari &cheie, const QString &nume)
-{
-    return cheie.Tip(nume) == TTipValoare::Sir ? cheie.CitesteSir(nume) : QString();
-}
-
-} // namespace
-
 TAlegeri Citeste(IStocareSetari &stocare, const QStringList &referinte)
 {
     TAlegeri alegeri;
     try {
         const std::unique_ptr<ICheieSetari> cheie = stocare.DeschideCheie(kCheie);
-        alegeri.Dosar = Sir(*cheie, QStringLiteral("Dosar"));
-        alegeri.ColoanaCnp = Sir(*cheie, QStringLiteral("ColoanaCnp"));
+        alegeri.Dosar = cheie->SirSauGol(QStringLiteral("Dosar"));
+        alegeri.ColoanaCnp = cheie->SirSauGol(QStringLiteral("ColoanaCnp"));
         for (const QString &r : referinte) {
             if (cheie->Tip(r + QStringLiteral(".Sursa")) != TTipValoare::Intreg)
                 continue;
             TSursaImport s;
             s.Fel = cheie->CitesteIntreg(r + QStringLiteral(".Sursa"));
-            s.Coloana = Sir(*cheie, r + QStringLiteral(".Coloana"));
-            s.TextConstant = Sir(*cheie, r + QStringLiteral(".Constanta"));
-            s.Fete = Sir(*cheie, r + QStringLiteral(".Fete"));
-            s.Baieti = Sir(*cheie, r + QStringLiteral(".Baieti"));
+            s.Coloana = cheie->SirSauGol(r + QStringLiteral(".Coloana"));
+            s.TextConstant = cheie->SirSauGol(r + QStringLiteral(".Constanta"));
+            s.Fete = cheie->SirSauGol(r + QStringLiteral(".Fete"));
+            s.Baieti = cheie->SirSauGol(r + QStringLiteral(".Baieti"));
             s.Exclus = cheie->Tip(r + QStringLiteral(".Exclus")) == TTipValoare::Intreg &&
                        cheie->CitesteIntreg(r + QStringLiteral(".Exclus")) != 0;
             alegeri.Surse.insert(r, s);

@@ -8,15 +8,6 @@ namespace SetariBazaDeDate {
 const QString kCheie =
     QStringLiteral("SOFTWARE\\Zoravin SOFT\\Lumira\\2006\\Certificat de acordare\\Baza de date");
 
-namespace {
-
-QString Sir(const ICheieSetari &cheie, const QString &nume)
-{
-    return cheie.Tip(nume) == TTipValoare::Sir ? cheie.CitesteSir(nume) : QString();
-}
-
-} // namespace
-
 TConexiuneBaza Citeste(IStocareSetari &stocare)
 {
     // Read at every start: a user who never chose leaves no key behind.
@@ -24,12 +15,12 @@ TConexiuneBaza Citeste(IStocareSetari &stocare)
         return {};
     const std::unique_ptr<ICheieSetari> cheie = stocare.DeschideCheie(kCheie);
     TConexiuneBaza c;
-    c.Server = Sir(*cheie, QStringLiteral("Server")).trimmed();
+    c.Server = cheie->SirSauGol(QStringLiteral("Server")).trimmed();
     if (!c.PeServer())
         return {};
-    c.Cale = Sir(*cheie, QStringLiteral("Cale")).trimmed();
-    c.Utilizator = Sir(*cheie, QStringLiteral("Utilizator"));
-    c.Parola = Sir(*cheie, QStringLiteral("Parola"));
+    c.Cale = cheie->SirSauGol(QStringLiteral("Cale")).trimmed();
+    c.Utilizator = cheie->SirSauGol(QStringLiteral("Utilizator"));
+    c.Parola = cheie->SirSauGol(QStringLiteral("Parola"));
     return c;
 }
 

@@ -33,6 +33,11 @@ public:
     // A missing value fails with an Exceptie, one of another kind with an
     // ExceptieTipSetare.
     virtual QString CitesteSir(const QString &nume) const = 0;
+    // The string value, or the empty text when there is none of that kind.
+    QString SirSauGol(const QString &nume) const
+    {
+        return Tip(nume) == TTipValoare::Sir ? CitesteSir(nume) : QString();
+    }
     virtual qint32 CitesteIntreg(const QString &nume) const = 0;
 
     virtual void ScrieSir(const QString &nume, const QString &valoare) = 0;
