@@ -79,6 +79,13 @@ QString MesajServer(EroareBaza::TTip tip, const TConexiuneBaza &c, const QString
     return mesaj + QStringLiteral("\r\n\r\n") + motor;
 }
 
+void LeagaDeServer(QSqlDatabase &db, const TConexiuneBaza &c)
+{
+    db.setDatabaseName(c.Text());
+    db.setUserName(c.Utilizator);
+    db.setPassword(c.Parola);
+}
+
 // Why a server's database did not open.
 EroareBaza EroareDeschidere(const TConexiuneBaza &c, const QSqlError &eroare)
 {
@@ -493,9 +500,7 @@ void TDM::DeschideConexiunea()
         throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
     const TConexiuneBaza &c = m_optiuni.conexiune;
     if (c.PeServer()) {
-        Db.setDatabaseName(c.Text());
-        Db.setUserName(c.Utilizator);
-        Db.setPassword(c.Parola);
+        LeagaDeServer(Db, c);
         if (Db.open()) {
             m_legaturaPierduta = false;
             m_eroareConexiune.clear();
@@ -523,9 +528,7 @@ void TDM::IncearcaConexiunea(const TConexiuneBaza &conexiune)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
         if (!db.isValid())
             throw Exceptie(QStringLiteral("Lipseste componenta de acces la baza de date Firebird (QIBASE)."));
-        db.setDatabaseName(conexiune.Text());
-        db.setUserName(conexiune.Utilizator);
-        db.setPassword(conexiune.Parola);
+        LeagaDeServer(db, conexiune);
         if (db.open())
             db.close();
         else

@@ -5,9 +5,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "data/UDm.h"
@@ -36,28 +33,6 @@ void CreeazaBazaGoala(const QString &fisier)
 {
     Isql(QStringLiteral("create database '%1' user SYSDBA password '%2';\n")
              .arg(ServerTest::NumeBaza(fisier), ServerTest::Parola()));
-}
-
-// One value read through the server.
-QVariant Citeste(const QString &fisier, const QString &sql)
-{
-    const QString nume = QStringLiteral("citire-server");
-    QVariant v;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nume);
-        db.setDatabaseName(ServerTest::NumeBaza(fisier));
-        db.setUserName(QStringLiteral("SYSDBA"));
-        db.setPassword(ServerTest::Parola());
-        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-        QSqlQuery q(db);
-        EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
-        if (q.next())
-            v = q.value(0);
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nume);
-    return v;
 }
 
 class ServerFirebird : public TBazaTest
@@ -114,21 +89,22 @@ TEST_F(ServerFirebird, TwoProgramsOnAnEmptyServerDatabaseBothSetItUpAndAddAHundr
     }
     qDeleteAll(programe);
 
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(*) from ELEVI")).toInt(), 200);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(distinct ID_ELEVI) from ELEVI")).toInt(), 200);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(*) from CONFID_DB")).toInt(), 1);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select VERSIUNE from CONFID_DB")).toInt(), 3);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(*) from PROFIL_DIPLOMA")).toInt(), 37);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(*) from TIPURI_DE_DATE")).toInt(), 7);
-    EXPECT_EQ(Citeste(baza, QStringLiteral("select count(*) from \"DATE\" where COD_CAMP = 'C_NUME' and "
-                                           "VALOARE_TEXT starting with 'Candidat '"))
-                  .toInt(),
-              200);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select count(*) from ELEVI")).toInt(), 200);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select count(distinct ID_ELEVI) from ELEVI")).toInt(), 200);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select count(*) from CONFID_DB")).toInt(), 1);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select VERSIUNE from CONFID_DB")).toInt(), 3);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select count(*) from PROFIL_DIPLOMA")).toInt(), 37);
+    EXPECT_EQ(CitesteDirect(baza, QStringLiteral("select count(*) from TIPURI_DE_DATE")).toInt(), 7);
     EXPECT_EQ(
-        Citeste(baza, QStringLiteral("select count(*) from \"DATE\" where COD_CAMP = 'C_SPECIALITATEA' and "
-                                     "VALOARE_TEXT = 'Fizică'"))
+        CitesteDirect(baza, QStringLiteral("select count(*) from \"DATE\" where COD_CAMP = 'C_NUME' and "
+                                           "VALOARE_TEXT starting with 'Candidat '"))
             .toInt(),
         200);
+    EXPECT_EQ(CitesteDirect(
+                  baza, QStringLiteral("select count(*) from \"DATE\" where COD_CAMP = 'C_SPECIALITATEA' and "
+                                       "VALOARE_TEXT = 'Fizică'"))
+                  .toInt(),
+              200);
 
     const QString pdf = m_dosar.filePath(QStringLiteral("toti.pdf"));
     const TRezultatProgram tiparire =

@@ -1,6 +1,7 @@
 #include "support/BazaTest.h"
 
 #include <cstdio>
+#include <functional>
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -30,7 +31,11 @@ QByteArray Amprenta(const QString &fisier)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
+namespace {
+
+// A connection of the test's own to the database file (through the run's
+// server when it has one), open while `lucru` runs.
+void CuConexiuneDirecta(const QString &fisier, const std::function<void(QSqlDatabase &)> &lucru)
 {
     PregatesteDosarBlocariFirebird();
     const QString nume = QStringLiteral("direct");
@@ -39,15 +44,39 @@ void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
         db.setDatabaseName(ServerTest::NumeBaza(fisier));
         db.setUserName(QStringLiteral("sysdba"));
         db.setPassword(ServerTest::Activ() ? ServerTest::Parola() : QStringLiteral("plivremox"));
-        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
+        if (db.open()) {
+            lucru(db);
+            db.close();
+        } else {
+            ADD_FAILURE() << db.lastError().text().toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(nume);
+}
+
+} // namespace
+
+void ExecutaDirect(const QString &fisier, const QStringList &comenzi)
+{
+    CuConexiuneDirecta(fisier, [&](QSqlDatabase &db) {
         for (const QString &comanda : comenzi) {
             QSqlQuery q(db);
             ASSERT_TRUE(q.exec(comanda))
                 << comanda.toStdString() << ": " << q.lastError().text().toStdString();
         }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nume);
+    });
+}
+
+QVariant CitesteDirect(const QString &fisier, const QString &sql)
+{
+    QVariant v;
+    CuConexiuneDirecta(fisier, [&](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(sql)) << sql.toStdString() << ": " << q.lastError().text().toStdString();
+        if (q.next())
+            v = q.value(0);
+    });
+    return v;
 }
 
 void TBazaTest::SetUp()

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariant>
 
 #include "data/UCai.h"
 #include "data/UDm.h"
@@ -22,6 +23,8 @@ QByteArray Amprenta(const QString &fisier);
 // Runs statements on a database file through a connection of the test's own,
 // outside any data module.
 void ExecutaDirect(const QString &fisier, const QStringList &comenzi);
+// The first column of the first row a query returns, read the same way.
+QVariant CitesteDirect(const QString &fisier, const QString &sql);
 
 // A program folder holding a fresh copy of the empty template and a data
 // folder, both in a temporary folder of the test's own, and the certificate's
